@@ -39,3 +39,11 @@ QString NomeSemExtensao(const QString& caminho) {
 QString TituloComVersao(const QString& titulo, const QString& versao) {
   return titulo + QStringLiteral(" [Versão: ") + versao + ']';
 }
+
+QString LateralDoTexto(const QString& texto) {
+  for (const QString& lateral : {QStringLiteral("Direita"), QStringLiteral("Esquerda"),
+                                 QStringLiteral("Única"), QStringLiteral("Inativa")}) {
+    if (texto.contains(lateral, Qt::CaseSensitive)) return lateral;
+  }
+  return {};
+}

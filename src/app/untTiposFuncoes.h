@@ -21,3 +21,7 @@ QString NomeSemExtensao(const QString& caminho);
 
 // Application title followed by the version: "Brivana [Versão: 1.0.3.1]".
 QString TituloComVersao(const QString& titulo, const QString& versao);
+
+// The first side word found in a series or column title ("Direita", "Esquerda", "Única",
+// "Inativa", tested in that order, case-sensitive), or "".
+QString LateralDoTexto(const QString& texto);
