@@ -10,7 +10,7 @@ packages=(
   libgl-dev libvulkan-dev
   libsqlitecpp-dev libsqlite3-dev libzip-dev zipcmp zipmerge ziptool libpugixml-dev zlib1g-dev
   libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
 )
 
 missing=()

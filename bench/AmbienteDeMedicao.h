@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDir>
+#include <QTemporaryDir>
+
+// Benchmarks run in a throw-away HOME, like the tests: no real user's data is touched.
+inline QTemporaryDir& CasaDeMedicao() {
+  static QTemporaryDir casa(QDir::tempPath() + "/brivana-bench-XXXXXX");
+  static const bool preparada = [] {
+    const QString raiz = casa.path();
+    QDir().mkpath(raiz + "/config");
+    qputenv("HOME", raiz.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (raiz + "/config").toUtf8());
+    qunsetenv("XDG_DOCUMENTS_DIR");
+    return true;
+  }();
+  static_cast<void>(preparada);
+  return casa;
+}
