@@ -47,9 +47,9 @@ BENCHMARK(BM_LerParametrosPlataformas);
 // they are taken as text), opened fresh each time as the program opens its file.
 void BM_ReferenciaQSettings(benchmark::State& estado) {
   const QString caminho = ArquivoCompleto();
-  const char* chaves[] = {"P1Ativa", "HardP1COM", "SemPesoP1", "ComPesoP1", "TaraP1",
-                          "IDCP1",   "LateralP1", "P2Ativa",   "HardP2COM", "SemPesoP2",
-                          "ComPesoP2", "TaraP2",  "IDCP2",     "LateralP2"};
+  const char* chaves[] = {"P1Ativa",   "HardP1COM", "SemPesoP1", "ComPesoP1", "TaraP1",
+                          "IDCP1",     "LateralP1", "P2Ativa",   "HardP2COM", "SemPesoP2",
+                          "ComPesoP2", "TaraP2",    "IDCP2",     "LateralP2"};
   for (auto _ : estado) {
     QSettings s(caminho, QSettings::IniFormat);
     s.beginGroup("Parametros");

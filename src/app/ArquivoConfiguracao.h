@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <QList>
 #include <QPair>
+#include <QString>
 #include <QStringList>
 
 // The settings file: one [Parametros] section of key=value lines.
@@ -42,7 +42,9 @@ class ArquivoConfiguracao {
 
 // Conversions shared with the windows that show calibration numbers.
 QString DecimalParaTexto(double valor, int casas = 3);
-inline QString BooleanoParaTexto(bool valor) { return valor ? QStringLiteral("1") : QStringLiteral("0"); }
+inline QString BooleanoParaTexto(bool valor) {
+  return valor ? QStringLiteral("1") : QStringLiteral("0");
+}
 bool TextoParaDecimal(const QString& texto, double* valor);
 bool TextoParaInteiro(const QString& texto, int* valor);
 

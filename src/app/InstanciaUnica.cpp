@@ -5,10 +5,10 @@
 
 InstanciaUnica::InstanciaUnica(const QString& pastaConfiguracao)
     : trava_(pastaConfiguracao + "brivana.lock"),
-      nomeServidor_("brivana-" + QCryptographicHash::hash(pastaConfiguracao.toUtf8(),
-                                                          QCryptographicHash::Sha1)
-                                     .toHex()
-                                     .left(16)) {
+      nomeServidor_("brivana-" +
+                    QCryptographicHash::hash(pastaConfiguracao.toUtf8(), QCryptographicHash::Sha1)
+                        .toHex()
+                        .left(16)) {
   trava_.setStaleLockTime(0);  // a copy that crashed leaves a lock only its PID check can clear
   connect(&servidor_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* cliente = servidor_.nextPendingConnection()) {

@@ -5,7 +5,7 @@
 namespace {
 
 constexpr const char* kNomesLampadas[TfrmImagens::kLampadas] = {"Verde", "Amarelo", "Vermelho",
-                                                                 "Cinza", "Preto"};
+                                                                "Cinza", "Preto"};
 
 }  // namespace
 

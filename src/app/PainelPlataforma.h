@@ -18,6 +18,6 @@ class PainelPlataforma : public QFrame {
 
   TfrmImagens::Lampada lampadaVisivel() const;
 
-  QLabel* lbCOM;  // lbP1COM / lbP2COM
+  QLabel* lbCOM;                                         // lbP1COM / lbP2COM
   std::array<QLabel*, TfrmImagens::kLampadas> lampadas;  // in the order of TfrmImagens::Lampada
 };

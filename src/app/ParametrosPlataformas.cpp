@@ -11,7 +11,9 @@ QString ChavePlataforma(const QString& nome, int numero) {
   return nome + sufixo;
 }
 
-bool AtivaPadrao(int numero) { return numero == 1; }
+bool AtivaPadrao(int numero) {
+  return numero == 1;
+}
 
 QString LateralPadrao(int numero) {
   return numero == 1 ? QStringLiteral("Única") : QStringLiteral("Inativa");

@@ -27,7 +27,8 @@ struct ParametrosPlataformas {
   const ParametrosPlataforma& plataforma(int numero) const { return P[numero - 1]; }
 };
 
-// Settings key of a platform: Chave("SemPeso", 2) == "SemPesoP2", Chave("HardCOM", 1) == "HardP1COM".
+// Settings key of a platform: Chave("SemPeso", 2) == "SemPesoP2", Chave("HardCOM", 1) ==
+// "HardP1COM".
 QString ChavePlataforma(const QString& nome, int numero);
 
 // Defaults of the keys that differ between the two platforms.

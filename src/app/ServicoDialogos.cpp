@@ -8,8 +8,7 @@ namespace {
 class DialogosQt final : public ServicoDialogos {
  public:
   QMessageBox::StandardButton mensagem(QWidget* pai, const QString& titulo, const QString& texto,
-                                       QMessageBox::Icon icone,
-                                       QMessageBox::StandardButtons botoes,
+                                       QMessageBox::Icon icone, QMessageBox::StandardButtons botoes,
                                        QMessageBox::StandardButton padrao) override {
     QMessageBox caixa(icone, titulo, texto, botoes, pai);
     if (padrao != QMessageBox::NoButton) caixa.setDefaultButton(padrao);
@@ -19,8 +18,7 @@ class DialogosQt final : public ServicoDialogos {
   std::optional<QString> entrada(QWidget* pai, const QString& titulo, const QString& rotulo,
                                  const QString& valor) override {
     bool ok = false;
-    const QString texto =
-        QInputDialog::getText(pai, titulo, rotulo, QLineEdit::Normal, valor, &ok);
+    const QString texto = QInputDialog::getText(pai, titulo, rotulo, QLineEdit::Normal, valor, &ok);
     if (!ok) return std::nullopt;
     return texto;
   }
@@ -47,7 +45,9 @@ std::unique_ptr<ServicoDialogos>& Atual() {
 
 }  // namespace
 
-ServicoDialogos& Dialogos() { return *Atual(); }
+ServicoDialogos& Dialogos() {
+  return *Atual();
+}
 
 std::unique_ptr<ServicoDialogos> InstalarDialogos(std::unique_ptr<ServicoDialogos> servico) {
   std::swap(Atual(), servico);

@@ -19,8 +19,8 @@ class ServicoDialogos {
                                                QMessageBox::StandardButtons botoes,
                                                QMessageBox::StandardButton padrao) = 0;
   // The typed text, or nothing when the user cancels.
-  virtual std::optional<QString> entrada(QWidget* pai, const QString& titulo,
-                                         const QString& rotulo, const QString& valor) = 0;
+  virtual std::optional<QString> entrada(QWidget* pai, const QString& titulo, const QString& rotulo,
+                                         const QString& valor) = 0;
   // The chosen path, or "" when the user cancels.
   virtual QString abrirArquivo(QWidget* pai, const QString& titulo, const QString& pasta,
                                const QString& filtro) = 0;

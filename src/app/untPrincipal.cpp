@@ -98,9 +98,10 @@ void TfrmPrincipal::IniciarBanco() {
   if (dm_->resultadoAbertura().falhaNaConexao)
     Mensagem(this, QStringLiteral("Erro ao ativar sessão do banco de dados!"),
              QMessageBox::Critical);
-  Mensagem(this,
-           QStringLiteral("Ocorreu um erro ao acessar o Banco de Dados!\nO programa será encerrado."),
-           QMessageBox::Critical);
+  Mensagem(
+      this,
+      QStringLiteral("Ocorreu um erro ao acessar o Banco de Dados!\nO programa será encerrado."),
+      QMessageBox::Critical);
   encerrar_ = true;  // the remaining start-up still runs; the program entry then ends the run
 }
 
@@ -133,8 +134,7 @@ void TfrmPrincipal::CriarComandos() {
        QKeySequence("Ctrl+Alt+G")},
       {&TfrmPrincipal::Backup, "Backup", "&Backup", "Backup do Sistema",
        QKeySequence("Ctrl+Alt+B")},
-      {&TfrmPrincipal::Fechar, "Fechar", "&Fechar", "Finalizar o Sistema",
-       QKeySequence("Ctrl+F")},
+      {&TfrmPrincipal::Fechar, "Fechar", "&Fechar", "Finalizar o Sistema", QKeySequence("Ctrl+F")},
       {&TfrmPrincipal::Sobre, "Sobre", QString(), QString(), QKeySequence()},
   };
   for (const Definicao& d : definicoes) {
@@ -270,11 +270,15 @@ void TfrmPrincipal::CriarCentro() {
 
 void TfrmPrincipal::AplicarImagensNosBotoes() {
   const std::pair<QAction*, int> imagens[] = {
-      {CadAvaliados, TfrmImagens::CadAvaliados}, {CadGrupos, TfrmImagens::CadGrupos},
-      {CadProtocolos, TfrmImagens::CadProtocolos}, {NovaAvaliacao, TfrmImagens::NovaAvaliacao},
+      {CadAvaliados, TfrmImagens::CadAvaliados},
+      {CadGrupos, TfrmImagens::CadGrupos},
+      {CadProtocolos, TfrmImagens::CadProtocolos},
+      {NovaAvaliacao, TfrmImagens::NovaAvaliacao},
       {VisualizarAvaliacao, TfrmImagens::VisualizarAvaliacao},
-      {Comunicacao, TfrmImagens::Comunicacao}, {Parametros, TfrmImagens::Parametros},
-      {ConfigGrafico, TfrmImagens::ConfigGrafico}, {Backup, TfrmImagens::Backup},
+      {Comunicacao, TfrmImagens::Comunicacao},
+      {Parametros, TfrmImagens::Parametros},
+      {ConfigGrafico, TfrmImagens::ConfigGrafico},
+      {Backup, TfrmImagens::Backup},
       {Fechar, TfrmImagens::Fechar}};
   for (const auto& [acao, posicao] : imagens) {
     QIcon icone;
@@ -335,16 +339,17 @@ void TfrmPrincipal::ExecutarJanela(std::unique_ptr<QDialog> janela,
 }
 
 void TfrmPrincipal::FecharExecute() {
-  // The reminder is advice: a settings folder that refuses the write must not keep the program open.
+  // A refused write must not keep the program open: the reminder is only advice.
   std::ignore = ArquivoConfiguracao(pastas_.arquivoConfiguracao)
                     .gravarInteiro(QStringLiteral("BackupCont"), parametros_.BackupCont);
   if (parametros_.BackupCont < 10) {
     close();
     return;
   }
-  const QString texto = QStringLiteral("Foram salvas %1 novas Amostragens desde o último Backup!\n"
-                                       "Aconselhamos que sejam feitos backups regulares da Base "
-                                       "de Dados.\nDeseja realizar um novo Backup agora?")
+  const QString texto = QStringLiteral(
+                            "Foram salvas %1 novas Amostragens desde o último Backup!\n"
+                            "Aconselhamos que sejam feitos backups regulares da Base "
+                            "de Dados.\nDeseja realizar um novo Backup agora?")
                             .arg(parametros_.BackupCont);
   if (Mensagem(this, texto, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
                QStringLiteral("Atenção")) == QMessageBox::Yes)

@@ -6,8 +6,8 @@
 #include "app/untImagens.h"
 
 TfrmProgBar::TfrmProgBar(const TfrmImagens& imagens, QWidget* pai)
-    : QWidget(pai, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                       Qt::WindowTitleHint) {
+    : QWidget(pai,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("frmProgBar");
   setWindowTitle(QStringLiteral("Gerando gráfico..."));
   QPalette cores = palette();

@@ -3,7 +3,9 @@
 #include <QLocale>
 #include <QStandardPaths>
 
-QString VersaoDoPrograma() { return QStringLiteral(BRIVANA_VERSION); }
+QString VersaoDoPrograma() {
+  return QStringLiteral(BRIVANA_VERSION);
+}
 
 QString PastaEspecial(int csidl) {
   QStandardPaths::StandardLocation local;
@@ -29,8 +31,8 @@ QString NumeroComZeros(double numero, int largura, int decimais) {
 
 QString NomeSemExtensao(const QString& caminho) {
   // Windows paths may still arrive here (restored settings, typed names): both separators count.
-  const qsizetype inicio = std::max({caminho.lastIndexOf('/'), caminho.lastIndexOf('\\'),
-                                     caminho.lastIndexOf(':')}) + 1;
+  const qsizetype inicio =
+      std::max({caminho.lastIndexOf('/'), caminho.lastIndexOf('\\'), caminho.lastIndexOf(':')}) + 1;
   const QString nome = caminho.mid(inicio);
   const qsizetype ponto = nome.lastIndexOf('.');
   return ponto >= 0 ? nome.left(ponto) : nome;

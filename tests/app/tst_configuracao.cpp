@@ -1,8 +1,8 @@
 // The settings file, the in-memory platform settings and the kept set-up choices.
 #include <QtTest>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 #include "app/ArquivoConfiguracao.h"
 #include "app/EscolhasAmostragem.h"
@@ -11,7 +11,9 @@
 
 namespace {
 
-QString Caminho() { return AmbienteDeTeste::casa() + "/brivana.conf"; }
+QString Caminho() {
+  return AmbienteDeTeste::casa() + "/brivana.conf";
+}
 
 void Escrever(const QByteArray& bytes) {
   QFile f(Caminho());
@@ -37,8 +39,10 @@ class TstConfiguracao : public QObject {
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QVariant>("esperado");
     QTest::newRow("decimal com virgula") << QByteArray("IDCP1=2,5") << "idc" << QVariant(2.5);
-    QTest::newRow("decimal com ponto vale o padrao") << QByteArray("IDCP1=2.5") << "idc" << QVariant(1.0);
-    QTest::newRow("milhar com ponto vale o padrao") << QByteArray("IDCP1=1.000,5") << "idc" << QVariant(1.0);
+    QTest::newRow("decimal com ponto vale o padrao")
+        << QByteArray("IDCP1=2.5") << "idc" << QVariant(1.0);
+    QTest::newRow("milhar com ponto vale o padrao")
+        << QByteArray("IDCP1=1.000,5") << "idc" << QVariant(1.0);
     QTest::newRow("decimal negativo") << QByteArray("IDCP1=-12,250") << "idc" << QVariant(-12.25);
     QTest::newRow("decimal com espacos") << QByteArray("IDCP1 =  3,000 ") << "idc" << QVariant(3.0);
     QTest::newRow("decimal vazio") << QByteArray("IDCP1=") << "idc" << QVariant(1.0);
@@ -48,8 +52,10 @@ class TstConfiguracao : public QObject {
     QTest::newRow("booleano -1") << QByteArray("P2Ativa=-1") << "p2" << QVariant(true);
     QTest::newRow("booleano 0") << QByteArray("P2Ativa=0") << "p2" << QVariant(false);
     QTest::newRow("booleano texto") << QByteArray("P2Ativa=sim") << "p2" << QVariant(false);
-    QTest::newRow("chave sem distinguir caixa") << QByteArray("p2ativa=1") << "p2" << QVariant(true);
-    QTest::newRow("contador acima de 255") << QByteArray("BackupCont=300") << "backup" << QVariant(255);
+    QTest::newRow("chave sem distinguir caixa")
+        << QByteArray("p2ativa=1") << "p2" << QVariant(true);
+    QTest::newRow("contador acima de 255")
+        << QByteArray("BackupCont=300") << "backup" << QVariant(255);
     QTest::newRow("contador negativo") << QByteArray("BackupCont=-4") << "backup" << QVariant(0);
     QTest::newRow("contador") << QByteArray("BackupCont=12") << "backup" << QVariant(12);
   }
@@ -95,9 +101,10 @@ class TstConfiguracao : public QObject {
   }
 
   void recargaLeCadaChaveDaPlataforma() {
-    Escrever("[Parametros]\nP1Ativa=0\nHardP1COM=ttyUSB0\nSemPesoP1=120,500\nComPesoP1=9000,000\n"
-             "TaraP1=1,250\nIDCP1=85,125\nLateralP1=Direita\nP2Ativa=1\nHardP2COM=ttyACM1\n"
-             "SemPesoP2=7,000\nComPesoP2=8,000\nTaraP2=0,500\nIDCP2=2,000\nLateralP2=Esquerda\n");
+    Escrever(
+        "[Parametros]\nP1Ativa=0\nHardP1COM=ttyUSB0\nSemPesoP1=120,500\nComPesoP1=9000,000\n"
+        "TaraP1=1,250\nIDCP1=85,125\nLateralP1=Direita\nP2Ativa=1\nHardP2COM=ttyACM1\n"
+        "SemPesoP2=7,000\nComPesoP2=8,000\nTaraP2=0,500\nIDCP2=2,000\nLateralP2=Esquerda\n");
     ParametrosPlataformas p;
     LerParametrosPlataformas(ArquivoConfiguracao(Caminho()), &p);
     QCOMPARE(p.plataforma(1).Ativa, false);
@@ -125,7 +132,8 @@ class TstConfiguracao : public QObject {
   }
 
   void gravacaoEmUtf8PreservaORestante() {
-    Escrever("; comentario\r\n[Outra]\r\nX=1\r\n[Parametros]\r\nP1Ativa=1\r\nLateralP1=\xDAnica\r\n");
+    Escrever(
+        "; comentario\r\n[Outra]\r\nX=1\r\n[Parametros]\r\nP1Ativa=1\r\nLateralP1=\xDAnica\r\n");
     ArquivoConfiguracao a(Caminho());
     QVERIFY(a.gravarDecimal("IDCP1", 2.5));
     QVERIFY(a.gravarBooleano("P1Ativa", false));

@@ -24,12 +24,14 @@
 
 namespace {
 
-QString ArquivoConf() { return AmbienteDeTeste::pastaConfiguracao() + "brivana.conf"; }
+QString ArquivoConf() {
+  return AmbienteDeTeste::pastaConfiguracao() + "brivana.conf";
+}
 
 QList<QAction*> ComandosDesligaveis(TfrmPrincipal& p) {
-  return {p.CadAvaliados, p.CadGrupos,  p.CadProtocolos, p.NovaAvaliacao,
-          p.VisualizarAvaliacao, p.Comunicacao, p.Parametros, p.ConfigGrafico,
-          p.Backup,       p.Fechar,     p.Sobre};
+  return {p.CadAvaliados, p.CadGrupos,  p.CadProtocolos, p.NovaAvaliacao, p.VisualizarAvaliacao,
+          p.Comunicacao,  p.Parametros, p.ConfigGrafico, p.Backup,        p.Fechar,
+          p.Sobre};
 }
 
 }  // namespace
@@ -80,8 +82,12 @@ class TstPrincipal : public QObject {
   void inicioLeOsParametrosDoArquivo() {
     QDir().mkpath(AmbienteDeTeste::pastaConfiguracao());
     ArquivoConfiguracao conf(ArquivoConf());
-    QVERIFY(conf.gravar({{"P2Ativa", "7"}, {"IDCP1", "2.5"}, {"TaraP2", "1,5"},
-                         {"HardP1COM", "ttyUSB0"}, {"BackupCont", "12"}, {"Versão", "0.9"}}));
+    QVERIFY(conf.gravar({{"P2Ativa", "7"},
+                         {"IDCP1", "2.5"},
+                         {"TaraP2", "1,5"},
+                         {"HardP1COM", "ttyUSB0"},
+                         {"BackupCont", "12"},
+                         {"Versão", "0.9"}}));
     TfrmPrincipal p;
     QCOMPARE(p.parametros().plataforma(2).Ativa, true);
     QCOMPARE(p.parametros().plataforma(1).IDC, 1.0);  // written with a point: the default
@@ -137,17 +143,50 @@ class TstPrincipal : public QObject {
     QTest::addColumn<QString>("legenda");
     QTest::addColumn<QString>("dica");
     QTest::addColumn<QString>("atalho");
-    QTest::newRow("avaliados") << "CadAvaliados" << "&Avaliados" << "Cadastro de Avaliados" << "Ctrl+Shift+A";
-    QTest::newRow("grupos") << "CadGrupos" << "&Grupos" << "Cadastro de Grupos" << "Ctrl+Shift+G";
-    QTest::newRow("protocolos") << "CadProtocolos" << "&Protocolos" << "Cadastro de Protocolos" << "Ctrl+Shift+P";
-    QTest::newRow("laboratorio") << "CadLaboratorio" << "&Laboratório" << "" << "Ctrl+Shift+L";
-    QTest::newRow("nova") << "NovaAvaliacao" << "&Nova" << "Nova Amostragem" << "Ctrl+Alt+N";
-    QTest::newRow("visualizar") << "VisualizarAvaliacao" << "&Visualizar" << "Visualizar Amostragens" << "Ctrl+Alt+V";
-    QTest::newRow("comunicacao") << "Comunicacao" << "&Comunicação" << "Configurar Comunicação" << "Ctrl+Alt+C";
-    QTest::newRow("parametros") << "Parametros" << "&Parâmetros" << "Parâmetros do Sistema" << "Ctrl+Alt+P";
-    QTest::newRow("grafico") << "ConfigGrafico" << "&Gráfico" << "Configuração do Gráfico" << "Ctrl+Alt+G";
-    QTest::newRow("backup") << "Backup" << "&Backup" << "Backup do Sistema" << "Ctrl+Alt+B";
-    QTest::newRow("fechar") << "Fechar" << "&Fechar" << "Finalizar o Sistema" << "Ctrl+F";
+    QTest::newRow("avaliados") << "CadAvaliados"
+                               << "&Avaliados"
+                               << "Cadastro de Avaliados"
+                               << "Ctrl+Shift+A";
+    QTest::newRow("grupos") << "CadGrupos"
+                            << "&Grupos"
+                            << "Cadastro de Grupos"
+                            << "Ctrl+Shift+G";
+    QTest::newRow("protocolos") << "CadProtocolos"
+                                << "&Protocolos"
+                                << "Cadastro de Protocolos"
+                                << "Ctrl+Shift+P";
+    QTest::newRow("laboratorio") << "CadLaboratorio"
+                                 << "&Laboratório"
+                                 << ""
+                                 << "Ctrl+Shift+L";
+    QTest::newRow("nova") << "NovaAvaliacao"
+                          << "&Nova"
+                          << "Nova Amostragem"
+                          << "Ctrl+Alt+N";
+    QTest::newRow("visualizar") << "VisualizarAvaliacao"
+                                << "&Visualizar"
+                                << "Visualizar Amostragens"
+                                << "Ctrl+Alt+V";
+    QTest::newRow("comunicacao") << "Comunicacao"
+                                 << "&Comunicação"
+                                 << "Configurar Comunicação"
+                                 << "Ctrl+Alt+C";
+    QTest::newRow("parametros") << "Parametros"
+                                << "&Parâmetros"
+                                << "Parâmetros do Sistema"
+                                << "Ctrl+Alt+P";
+    QTest::newRow("grafico") << "ConfigGrafico"
+                             << "&Gráfico"
+                             << "Configuração do Gráfico"
+                             << "Ctrl+Alt+G";
+    QTest::newRow("backup") << "Backup"
+                            << "&Backup"
+                            << "Backup do Sistema"
+                            << "Ctrl+Alt+B";
+    QTest::newRow("fechar") << "Fechar"
+                            << "&Fechar"
+                            << "Finalizar o Sistema"
+                            << "Ctrl+F";
   }
   void comandos() {
     QFETCH(QString, nome);
@@ -165,9 +204,9 @@ class TstPrincipal : public QObject {
 
   void barraNaOrdemComImagens() {
     TfrmPrincipal p;
-    const QStringList esperados = {"btCadAvaliados",      "btCadGrupos",   "btNovaAvaliacao",
+    const QStringList esperados = {"btCadAvaliados",        "btCadGrupos",   "btNovaAvaliacao",
                                    "btVisualizarAvaliacao", "btComunicacao", "btParametros",
-                                   "btConfigGrafico",     "btBackup",      "btClose"};
+                                   "btConfigGrafico",       "btBackup",      "btClose"};
     QStringList nomes;
     for (QToolButton* b : p.pnBarra->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
       nomes << b->objectName();
@@ -198,7 +237,8 @@ class TstPrincipal : public QObject {
   void comandosDesligamELigam() {
     TfrmPrincipal p;
     p.HabilitarComandos(false);
-    for (QAction* a : ComandosDesligaveis(p)) QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    for (QAction* a : ComandosDesligaveis(p))
+      QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
     QVERIFY(p.CadLaboratorio->isEnabled());  // stays usable during a collection
     QVERIFY(!p.findChild<QToolButton*>("btClose")->isEnabled());
     p.HabilitarComandos(true);
@@ -220,8 +260,8 @@ class TstPrincipal : public QObject {
     janela->resize(300, 200);
     QDialog* observada = janela.get();
     QTimer::singleShot(0, observada, [&] {
-      desligadosDurante = !p.NovaAvaliacao->isEnabled() && !p.Fechar->isEnabled() &&
-                          p.CadLaboratorio->isEnabled();
+      desligadosDurante =
+          !p.NovaAvaliacao->isEnabled() && !p.Fechar->isEnabled() && p.CadLaboratorio->isEnabled();
       monitorDesligadoDurante = !p.tmSensor->isActive();
       p.close();  // refused while the window is open
       observada->accept();
@@ -254,7 +294,8 @@ class TstPrincipal : public QObject {
     QTest::addColumn<bool>("pergunta");
     QTest::addColumn<bool>("fecha");
     QTest::addColumn<bool>("backup");
-    QTest::newRow("9 fecha sem perguntar") << 9 << int(QMessageBox::NoButton) << false << true << false;
+    QTest::newRow("9 fecha sem perguntar")
+        << 9 << int(QMessageBox::NoButton) << false << true << false;
     QTest::newRow("10 e nao fecha") << 10 << int(QMessageBox::No) << true << true << false;
     QTest::newRow("10 e sim abre o backup") << 10 << int(QMessageBox::Yes) << true << false << true;
     QTest::newRow("255 e sim") << 255 << int(QMessageBox::Yes) << true << false << true;

@@ -33,11 +33,16 @@ class TstUtilitarios : public QObject {
   void nomeSemExtensao_data() {
     QTest::addColumn<QString>("caminho");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("unix") << "/home/a/Modelos/Salto.xltx" << "Salto";
-    QTest::newRow("windows") << "C:\\Modelos\\Relatorio.v2.xltm" << "Relatorio.v2";
-    QTest::newRow("sem extensao") << "/pasta.com/arquivo" << "arquivo";
-    QTest::newRow("so nome") << "Modelo.xltx" << "Modelo";
-    QTest::newRow("unidade") << "C:Modelo.xltx" << "Modelo";
+    QTest::newRow("unix") << "/home/a/Modelos/Salto.xltx"
+                          << "Salto";
+    QTest::newRow("windows") << "C:\\Modelos\\Relatorio.v2.xltm"
+                             << "Relatorio.v2";
+    QTest::newRow("sem extensao") << "/pasta.com/arquivo"
+                                  << "arquivo";
+    QTest::newRow("so nome") << "Modelo.xltx"
+                             << "Modelo";
+    QTest::newRow("unidade") << "C:Modelo.xltx"
+                             << "Modelo";
   }
   void nomeSemExtensao() {
     QFETCH(QString, caminho);
@@ -48,13 +53,20 @@ class TstUtilitarios : public QObject {
   void lateralDoTexto_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("direita") << "Força 1 (N) - Direita" << "Direita";
-    QTest::newRow("esquerda") << "Força 2 (N) Esquerda" << "Esquerda";
-    QTest::newRow("unica") << "Plataforma Única" << "Única";
-    QTest::newRow("inativa") << "Inativa" << "Inativa";
-    QTest::newRow("ordem: direita antes de esquerda") << "Esquerda/Direita" << "Direita";
-    QTest::newRow("caixa conta") << "DIREITA" << "";
-    QTest::newRow("sem lateral") << "Força 3 (N)" << "";
+    QTest::newRow("direita") << "Força 1 (N) - Direita"
+                             << "Direita";
+    QTest::newRow("esquerda") << "Força 2 (N) Esquerda"
+                              << "Esquerda";
+    QTest::newRow("unica") << "Plataforma Única"
+                           << "Única";
+    QTest::newRow("inativa") << "Inativa"
+                             << "Inativa";
+    QTest::newRow("ordem: direita antes de esquerda") << "Esquerda/Direita"
+                                                      << "Direita";
+    QTest::newRow("caixa conta") << "DIREITA"
+                                 << "";
+    QTest::newRow("sem lateral") << "Força 3 (N)"
+                                 << "";
   }
   void lateralDoTexto() {
     QFETCH(QString, texto);

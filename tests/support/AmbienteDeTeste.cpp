@@ -20,8 +20,8 @@ void novaCasa() {
   QDir().mkpath(raiz + "/config");
   QDir().mkpath(raiz + "/data");
   QDir().mkpath(raiz + "/runtime");
-  QFile::setPermissions(raiz + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner);
+  QFile::setPermissions(raiz + "/runtime",
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   qputenv("HOME", raiz.toUtf8());
   qputenv("XDG_CONFIG_HOME", (raiz + "/config").toUtf8());
   qputenv("XDG_DATA_HOME", (raiz + "/data").toUtf8());
@@ -29,10 +29,16 @@ void novaCasa() {
   qunsetenv("XDG_DOCUMENTS_DIR");
 }
 
-QString casa() { return g_casa ? g_casa->path() : QString(); }
+QString casa() {
+  return g_casa ? g_casa->path() : QString();
+}
 
-QString pastaConfiguracao() { return MontarPastas(QString()).configuracao; }
+QString pastaConfiguracao() {
+  return MontarPastas(QString()).configuracao;
+}
 
-QString pastaDados() { return MontarPastas(QString()).dados; }
+QString pastaDados() {
+  return MontarPastas(QString()).dados;
+}
 
 }  // namespace AmbienteDeTeste

@@ -18,11 +18,11 @@ QString pastaDados();
 }  // namespace AmbienteDeTeste
 
 // Main for a test class that needs no window system; locale and temporary HOME are set first.
-#define BRIVANA_TEST_MAIN(Classe)                     \
-  int main(int argc, char** argv) {                   \
-    AmbienteDeTeste::novaCasa();                      \
-    QCoreApplication app(argc, argv);                 \
+#define BRIVANA_TEST_MAIN(Classe)                                       \
+  int main(int argc, char** argv) {                                     \
+    AmbienteDeTeste::novaCasa();                                        \
+    QCoreApplication app(argc, argv);                                   \
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); \
-    Classe teste;                                     \
-    return QTest::qExec(&teste, argc, argv);          \
+    Classe teste;                                                       \
+    return QTest::qExec(&teste, argc, argv);                            \
   }

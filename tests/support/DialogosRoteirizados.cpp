@@ -45,12 +45,11 @@ QString DialogosRoteirizados::abrirArquivo(QWidget*, const QString& titulo, cons
   return proximaResposta({Tipo::AbrirArquivo, titulo, pasta, {}, {}, filtro}).toString();
 }
 
-QString DialogosRoteirizados::salvarArquivo(QWidget*, const QString& titulo,
-                                            const QString& caminho, const QString& filtro) {
+QString DialogosRoteirizados::salvarArquivo(QWidget*, const QString& titulo, const QString& caminho,
+                                            const QString& filtro) {
   return proximaResposta({Tipo::SalvarArquivo, titulo, caminho, {}, {}, filtro}).toString();
 }
 
-QString DialogosRoteirizados::escolherPasta(QWidget*, const QString& titulo,
-                                            const QString& pasta) {
+QString DialogosRoteirizados::escolherPasta(QWidget*, const QString& titulo, const QString& pasta) {
   return proximaResposta({Tipo::EscolherPasta, titulo, pasta, {}, {}, {}}).toString();
 }

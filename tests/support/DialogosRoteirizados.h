@@ -40,8 +40,7 @@ class DialogosRoteirizados final : public ServicoDialogos {
   }
 
   QMessageBox::StandardButton mensagem(QWidget* pai, const QString& titulo, const QString& texto,
-                                       QMessageBox::Icon icone,
-                                       QMessageBox::StandardButtons botoes,
+                                       QMessageBox::Icon icone, QMessageBox::StandardButtons botoes,
                                        QMessageBox::StandardButton padrao) override;
   std::optional<QString> entrada(QWidget* pai, const QString& titulo, const QString& rotulo,
                                  const QString& valor) override;
