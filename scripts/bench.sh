@@ -3,7 +3,7 @@
 set -euo pipefail
 build=${1:-build-release}
 for programa in "$build"/bench/bench_*; do
-  [ -x "$programa" ] || continue
+  [ -f "$programa" ] && [ -x "$programa" ] || continue
   echo "== $(basename "$programa")"
   QT_QPA_PLATFORM=offscreen "$programa" --benchmark_min_time=0.5
 done

@@ -39,28 +39,6 @@ bool EhCabecalho(const QString& linha, QString* nome) {
   return true;
 }
 
-// Locates the key's line inside [Parametros]; returns -1 when absent and sets *fimSecao to the
-// index after the section's last non-empty line (-1 when the section does not exist).
-qsizetype LocalizarChave(const QStringList& linhas, const QString& chave, qsizetype* fimSecao) {
-  bool naSecao = false;
-  *fimSecao = -1;
-  for (qsizetype i = 0; i < linhas.size(); ++i) {
-    QString nome;
-    if (EhCabecalho(linhas[i], &nome)) {
-      naSecao = nome.compare(kSecao, Qt::CaseInsensitive) == 0;
-      if (naSecao) *fimSecao = i + 1;
-      continue;
-    }
-    if (!naSecao) continue;
-    const QString t = linhas[i].trimmed();
-    if (!t.isEmpty()) *fimSecao = i + 1;
-    const qsizetype igual = linhas[i].indexOf('=');
-    if (igual > 0 && linhas[i].left(igual).trimmed().compare(chave, Qt::CaseInsensitive) == 0)
-      return i;
-  }
-  return -1;
-}
-
 }  // namespace
 
 QString DecodificarTextoConfiguracao(const QByteArray& bytes) {
@@ -113,13 +91,34 @@ void ArquivoConfiguracao::carregar() {
   texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   linhas_ = texto.split('\n');
   if (!linhas_.isEmpty() && linhas_.last().isEmpty()) linhas_.removeLast();
+  indexar();
+}
+
+void ArquivoConfiguracao::indexar() {
+  chaves_.clear();
+  fimSecao_ = -1;
+  bool naSecao = false;
+  for (qsizetype i = 0; i < linhas_.size(); ++i) {
+    QString nome;
+    if (EhCabecalho(linhas_[i], &nome)) {
+      naSecao = nome.compare(kSecao, Qt::CaseInsensitive) == 0;
+      if (naSecao) fimSecao_ = i + 1;
+      continue;
+    }
+    if (!naSecao || linhas_[i].trimmed().isEmpty()) continue;
+    fimSecao_ = i + 1;
+    const qsizetype igual = linhas_[i].indexOf('=');
+    if (igual <= 0) continue;
+    const QString chave = linhas_[i].left(igual).trimmed().toLower();
+    if (!chaves_.contains(chave)) chaves_.insert(chave, i);  // the first of repeated keys counts
+  }
 }
 
 bool ArquivoConfiguracao::valor(const QString& chave, QString* saida) const {
-  qsizetype fim = 0;
-  const qsizetype i = LocalizarChave(linhas_, chave, &fim);
-  if (i < 0) return false;
-  *saida = linhas_[i].mid(linhas_[i].indexOf('=') + 1).trimmed();
+  const auto i = chaves_.constFind(chave.toLower());
+  if (i == chaves_.cend()) return false;
+  const QString& linha = linhas_[*i];
+  *saida = linha.mid(linha.indexOf('=') + 1).trimmed();
   return true;
 }
 
@@ -147,17 +146,19 @@ void ArquivoConfiguracao::aplicar(const QString& chave, const QString& valor) {
   QString limpo = valor;
   limpo.replace('\r', ' ').replace('\n', ' ');  // a line break would forge a new key
   const QString linha = chave + '=' + limpo;
-  qsizetype fim = 0;
-  const qsizetype i = LocalizarChave(linhas_, chave, &fim);
-  if (i >= 0) {
-    linhas_[i] = linha;
-  } else if (fim >= 0) {
-    linhas_.insert(fim, linha);
+  const auto i = chaves_.constFind(chave.toLower());
+  if (i != chaves_.cend()) {
+    linhas_[*i] = linha;
+    return;
+  }
+  if (fimSecao_ >= 0) {
+    linhas_.insert(fimSecao_, linha);
   } else {
     if (!linhas_.isEmpty() && !linhas_.last().trimmed().isEmpty()) linhas_.append(QString());
     linhas_.append('[' + kSecao + ']');
     linhas_.append(linha);
   }
+  indexar();
 }
 
 bool ArquivoConfiguracao::gravar(const Valores& valores) {

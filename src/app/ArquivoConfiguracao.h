@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -33,11 +34,14 @@ class ArquivoConfiguracao {
 
  private:
   void carregar();
+  void indexar();
   void aplicar(const QString& chave, const QString& valor);
   bool valor(const QString& chave, QString* saida) const;
 
   QString caminho_;
   QStringList linhas_;
+  QHash<QString, qsizetype> chaves_;  // lower-case key of [Parametros] -> its line
+  qsizetype fimSecao_ = -1;           // where a new key goes; -1 without the section
 };
 
 // Conversions shared with the windows that show calibration numbers.
