@@ -1,5 +1,7 @@
 #include "app/ArquivoConfiguracao.h"
 
+#include "app/ChavesConfiguracao.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -12,6 +14,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -122,24 +125,57 @@ bool ArquivoConfiguracao::valor(const QString& chave, QString* saida) const {
   return true;
 }
 
+namespace {
+
+std::optional<int> Inteiro(const QString& texto) {
+  int v = 0;
+  return TextoParaInteiro(texto, &v) ? std::optional<int>(v) : std::nullopt;
+}
+
+std::optional<double> Decimal(const QString& texto) {
+  double v = 0;
+  return TextoParaDecimal(texto, &v) ? std::optional<double>(v) : std::nullopt;
+}
+
+QString PadraoDaChave(const QString& chave) {
+  const ChaveConfiguracao* c = ProcurarChave(chave);
+  return c ? QString::fromUtf16(c->padrao) : QString();
+}
+
+}  // namespace
+
+QString ArquivoConfiguracao::lerTexto(const QString& chave) const {
+  return lerTexto(chave, PadraoDaChave(chave));
+}
+
+bool ArquivoConfiguracao::lerBooleano(const QString& chave) const {
+  return lerBooleano(chave, Inteiro(PadraoDaChave(chave)).value_or(0) != 0);
+}
+
+int ArquivoConfiguracao::lerInteiro(const QString& chave) const {
+  return lerInteiro(chave, Inteiro(PadraoDaChave(chave)).value_or(0));
+}
+
+double ArquivoConfiguracao::lerDecimal(const QString& chave) const {
+  return lerDecimal(chave, Decimal(PadraoDaChave(chave)).value_or(0));
+}
+
 QString ArquivoConfiguracao::lerTexto(const QString& chave, const QString& padrao) const {
   QString v;
   return valor(chave, &v) ? v : padrao;
 }
 
 bool ArquivoConfiguracao::lerBooleano(const QString& chave, bool padrao) const {
-  int v = 0;
-  return TextoParaInteiro(lerTexto(chave, QString()), &v) ? v != 0 : padrao;
+  const std::optional<int> v = Inteiro(lerTexto(chave, QString()));
+  return v ? *v != 0 : padrao;
 }
 
 int ArquivoConfiguracao::lerInteiro(const QString& chave, int padrao) const {
-  int v = 0;
-  return TextoParaInteiro(lerTexto(chave, QString()), &v) ? v : padrao;
+  return Inteiro(lerTexto(chave, QString())).value_or(padrao);
 }
 
 double ArquivoConfiguracao::lerDecimal(const QString& chave, double padrao) const {
-  double v = 0;
-  return TextoParaDecimal(lerTexto(chave, QString()), &v) ? v : padrao;
+  return Decimal(lerTexto(chave, QString())).value_or(padrao);
 }
 
 void ArquivoConfiguracao::aplicar(const QString& chave, const QString& valor) {

@@ -14,6 +14,13 @@ class ArquivoConfiguracao {
  public:
   explicit ArquivoConfiguracao(QString caminho);
 
+  // Reads with the key's own default (see ChavesConfiguracao.h).
+  QString lerTexto(const QString& chave) const;
+  bool lerBooleano(const QString& chave) const;
+  int lerInteiro(const QString& chave) const;
+  double lerDecimal(const QString& chave) const;
+
+  // Reads with a default of the caller's.
   QString lerTexto(const QString& chave, const QString& padrao) const;
   // Any integer other than 0 is true; a missing or non-numeric value gives the default.
   bool lerBooleano(const QString& chave, bool padrao) const;

@@ -3,28 +3,26 @@
 #include "app/ArquivoConfiguracao.h"
 
 bool LerManterDados(const ArquivoConfiguracao& arquivo) {
-  return arquivo.lerBooleano("ManterDados", false);
+  return arquivo.lerBooleano("ManterDados");
 }
 
 EscolhasAmostragem LerEscolhasAmostragem(const ArquivoConfiguracao& a) {
-  const EscolhasAmostragem padrao;
   EscolhasAmostragem e;
-  e.Avaliador = a.lerTexto("Avaliador", padrao.Avaliador);
-  e.Avaliado = a.lerTexto("Avaliado", padrao.Avaliado);
-  e.Peso = a.lerTexto("Peso", padrao.Peso);
-  e.UtilizarMC = a.lerBooleano("UtilizarMC", padrao.UtilizarMC);
-  e.SinalSonoroMC = a.lerBooleano("SinalSonoroMC", padrao.SinalSonoroMC);
-  e.Grupo = a.lerTexto("Grupo", padrao.Grupo);
-  e.Exercicio = a.lerTexto("Exercicio", padrao.Exercicio);
-  e.Obs = a.lerTexto("Obs", padrao.Obs);
-  e.DuracaoTotal = a.lerBooleano("DuracaoTotal", padrao.DuracaoTotal);
-  e.DuracaoTotalTempo = a.lerInteiro("DuracaoTotalTempo", padrao.DuracaoTotalTempo);
-  e.TempoRegressivo = a.lerBooleano("TempoRegressivo", padrao.TempoRegressivo);
-  e.TempoRegressivoTempo = a.lerInteiro("TempoRegressivoTempo", padrao.TempoRegressivoTempo);
-  e.SinalSonoroTempoRegressivo =
-      a.lerBooleano("SinalSonoroTempoRegressivo", padrao.SinalSonoroTempoRegressivo);
-  e.ExportarAutoExcel = a.lerBooleano("ExportarAutoExcel", padrao.ExportarAutoExcel);
-  e.PlanilhaModelo = a.lerInteiro("PlanilhaModelo", padrao.PlanilhaModelo);
+  e.Avaliador = a.lerTexto("Avaliador");
+  e.Avaliado = a.lerTexto("Avaliado");
+  e.Peso = a.lerTexto("Peso");
+  e.UtilizarMC = a.lerBooleano("UtilizarMC");
+  e.SinalSonoroMC = a.lerBooleano("SinalSonoroMC");
+  e.Grupo = a.lerTexto("Grupo");
+  e.Exercicio = a.lerTexto("Exercicio");
+  e.Obs = a.lerTexto("Obs");
+  e.DuracaoTotal = a.lerBooleano("DuracaoTotal");
+  e.DuracaoTotalTempo = a.lerInteiro("DuracaoTotalTempo");
+  e.TempoRegressivo = a.lerBooleano("TempoRegressivo");
+  e.TempoRegressivoTempo = a.lerInteiro("TempoRegressivoTempo");
+  e.SinalSonoroTempoRegressivo = a.lerBooleano("SinalSonoroTempoRegressivo");
+  e.ExportarAutoExcel = a.lerBooleano("ExportarAutoExcel");
+  e.PlanilhaModelo = a.lerInteiro("PlanilhaModelo");
   return e;
 }
 

@@ -11,31 +11,23 @@ QString ChavePlataforma(const QString& nome, int numero) {
   return nome + sufixo;
 }
 
-bool AtivaPadrao(int numero) {
-  return numero == 1;
-}
-
-QString LateralPadrao(int numero) {
-  return numero == 1 ? QStringLiteral("Única") : QStringLiteral("Inativa");
-}
-
 namespace {
 
 void LerPlataforma(const ArquivoConfiguracao& a, int n, bool comLateral, ParametrosPlataforma* p) {
-  p->Ativa = a.lerBooleano(ChavePlataforma("Ativa", n), AtivaPadrao(n));
-  p->HardCOM = a.lerTexto(ChavePlataforma("HardCOM", n), QString());
-  p->SemPeso = a.lerDecimal(ChavePlataforma("SemPeso", n), 0);
-  p->ComPeso = a.lerDecimal(ChavePlataforma("ComPeso", n), 0);
-  p->Tara = a.lerDecimal(ChavePlataforma("Tara", n), 0);
-  p->IDC = a.lerDecimal(ChavePlataforma("IDC", n), 1);
-  if (comLateral) p->Lateral = a.lerTexto(ChavePlataforma("Lateral", n), LateralPadrao(n));
+  p->Ativa = a.lerBooleano(ChavePlataforma("Ativa", n));
+  p->HardCOM = a.lerTexto(ChavePlataforma("HardCOM", n));
+  p->SemPeso = a.lerDecimal(ChavePlataforma("SemPeso", n));
+  p->ComPeso = a.lerDecimal(ChavePlataforma("ComPeso", n));
+  p->Tara = a.lerDecimal(ChavePlataforma("Tara", n));
+  p->IDC = a.lerDecimal(ChavePlataforma("IDC", n));
+  if (comLateral) p->Lateral = a.lerTexto(ChavePlataforma("Lateral", n));
 }
 
 }  // namespace
 
 void LerParametrosInicio(const ArquivoConfiguracao& arquivo, ParametrosPlataformas* parametros) {
   for (int n = 1; n <= 2; ++n) LerPlataforma(arquivo, n, false, &parametros->plataforma(n));
-  parametros->BackupCont = BackupContDoArquivo(arquivo.lerInteiro("BackupCont", 0));
+  parametros->BackupCont = BackupContDoArquivo(arquivo.lerInteiro("BackupCont"));
 }
 
 void LerParametrosPlataformas(const ArquivoConfiguracao& arquivo,

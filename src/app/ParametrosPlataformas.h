@@ -31,10 +31,6 @@ struct ParametrosPlataformas {
 // "HardP1COM".
 QString ChavePlataforma(const QString& nome, int numero);
 
-// Defaults of the keys that differ between the two platforms.
-bool AtivaPadrao(int numero);
-QString LateralPadrao(int numero);
-
 // Start-up read: every platform key but the sides, and BackupCont.
 void LerParametrosInicio(const ArquivoConfiguracao& arquivo, ParametrosPlataformas* parametros);
 

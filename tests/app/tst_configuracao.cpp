@@ -5,6 +5,7 @@
 #include <csignal>
 
 #include "app/ArquivoConfiguracao.h"
+#include "app/ChavesConfiguracao.h"
 #include "app/EscolhasAmostragem.h"
 #include "app/ParametrosPlataformas.h"
 #include "support/AmbienteDeTeste.h"
@@ -69,6 +70,63 @@ class TstConfiguracao : public QObject {
     if (tipo == "idc") QCOMPARE(p.plataforma(1).IDC, esperado.toDouble());
     if (tipo == "p2") QCOMPARE(p.plataforma(2).Ativa, esperado.toBool());
     if (tipo == "backup") QCOMPARE(int(p.BackupCont), esperado.toInt());
+  }
+
+  void padroesDasChaves_data() {
+    QTest::addColumn<QString>("chave");
+    QTest::addColumn<QVariant>("padrao");
+    QTest::newRow("P1Ativa") << "P1Ativa" << QVariant(true);
+    QTest::newRow("P2Ativa") << "P2Ativa" << QVariant(false);
+    QTest::newRow("IDCP2") << "IDCP2" << QVariant(1.0);
+    QTest::newRow("CargaP1") << "CargaP1" << QVariant(0.0);
+    QTest::newRow("btTaraP2") << "btTaraP2" << QVariant("Tara");
+    QTest::newRow("LateralP1") << "LateralP1" << QVariant("Única");
+    QTest::newRow("LateralP2") << "LateralP2" << QVariant("Inativa");
+    QTest::newRow("UltimaLateralP1") << "UltimaLateralP1" << QVariant("Direita");
+    QTest::newRow("UltimaLateralP2") << "UltimaLateralP2" << QVariant("Esquerda");
+    QTest::newRow("SinalSonoroMC") << "SinalSonoroMC" << QVariant(true);
+    QTest::newRow("DuracaoTotalTempo") << "DuracaoTotalTempo" << QVariant(5);
+    QTest::newRow("TempoRegressivo") << "TempoRegressivo" << QVariant(true);
+    QTest::newRow("GraficoForca3N") << "GraficoForca3N" << QVariant(true);
+    QTest::newRow("GraficoForca3kgf") << "GraficoForca3kgf" << QVariant(false);
+    QTest::newRow("GraficoGravidade") << "GraficoGravidade" << QVariant(false);
+  }
+  void padroesDasChaves() {
+    QFETCH(QString, chave);
+    QFETCH(QVariant, padrao);
+    const ArquivoConfiguracao a(Caminho());  // no file: every key takes its default
+    switch (padrao.typeId()) {
+      case QMetaType::Bool:
+        QCOMPARE(a.lerBooleano(chave), padrao.toBool());
+        break;
+      case QMetaType::Int:
+        QCOMPARE(a.lerInteiro(chave), padrao.toInt());
+        break;
+      case QMetaType::Double:
+        QCOMPARE(a.lerDecimal(chave), padrao.toDouble());
+        break;
+      default:
+        QCOMPARE(a.lerTexto(chave), padrao.toString());
+    }
+  }
+
+  void tabelaDeChavesCoerente() {
+    QSet<QString> nomes;
+    for (const ChaveConfiguracao& c : ChavesConfiguracao()) {
+      const QString nome = QString::fromUtf16(c.nome);
+      QVERIFY2(!nomes.contains(nome.toLower()), qPrintable(nome));
+      nomes.insert(nome.toLower());
+      QCOMPARE(ProcurarChave(nome.toUpper()), &c);
+      const QString padrao = QString::fromUtf16(c.padrao);
+      int inteiro = 0;
+      double decimal = 0;
+      if (c.tipo == TipoChave::Booleano || c.tipo == TipoChave::Inteiro)
+        QVERIFY2(TextoParaInteiro(padrao, &inteiro), qPrintable(nome));
+      if (c.tipo == TipoChave::Decimal)
+        QVERIFY2(TextoParaDecimal(padrao, &decimal), qPrintable(nome));
+    }
+    QCOMPARE(nomes.size(), 49);
+    QVERIFY(!ProcurarChave(u"NaoExiste"));
   }
 
   void chaveForaDaSecaoNaoConta() {
