@@ -1,24 +1,19 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 #include <tuple>
 
 #include "app/InstanciaUnica.h"
 #include "app/Pastas.h"
+#include "app/Traducoes.h"
 #include "app/untPrincipal.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brivana"));
 
-  // Standard buttons and file dialogs speak the program's language.
-  QTranslator traducaoQt;
-  if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&traducaoQt);
+  // Without them the standard buttons speak English; the program itself still works.
+  std::ignore = InstalarTraducoesQt();
 
   const Pastas pastas = MontarPastas(QCoreApplication::applicationDirPath());
   std::ignore = CriarPastaDeConfiguracao(pastas);

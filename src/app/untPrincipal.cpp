@@ -90,7 +90,12 @@ TfrmPrincipal::TfrmPrincipal(QWidget* pai) : QMainWindow(pai) {
   CentralizarJanela(frmProgBar_);
 }
 
-TfrmPrincipal::~TfrmPrincipal() = default;
+TfrmPrincipal::~TfrmPrincipal() {
+  // Shut-down order: the database first, then the pictures and the progress window.
+  dm_.reset();
+  imagens_.reset();
+  delete frmProgBar_;
+}
 
 void TfrmPrincipal::IniciarBanco() {
   dm_ = std::make_unique<TfrmDM>(pastas_.bancoDeDados);

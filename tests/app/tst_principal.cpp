@@ -15,6 +15,7 @@
 #include "app/ArquivoConfiguracao.h"
 #include "app/InstanciaUnica.h"
 #include "app/PainelPlataforma.h"
+#include "app/Traducoes.h"
 #include "app/untImagens.h"
 #include "app/untPrincipal.h"
 #include "app/untProgBar.h"
@@ -410,6 +411,13 @@ class TstPrincipal : public QObject {
     QApplication::setPalette(original);
     QVERIFY(antes != depois);
     QCOMPARE(depois.pixelColor(0, 0), QColor(12, 200, 34));
+  }
+
+  void traducoesDoQt() {
+    QVERIFY(InstalarTraducoesQt());
+    QMessageBox caixa(QMessageBox::Question, "Brivana", "?", QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(caixa.button(QMessageBox::Yes)->text(), QString("&Sim"));
+    QCOMPARE(caixa.button(QMessageBox::No)->text(), QString("&Não"));
   }
 
   void instanciaUnica() {
