@@ -22,6 +22,7 @@ bool Conexao::conectar(const QString& caminho, const QString& esquemaSql,
                        const QVector<TabelaExigida>& exigidas) {
   if (conectada()) return true;
   erro_.clear();
+  conteudoRecusado_ = false;
   if (caminho.isEmpty()) {
     // SQLite would open a private temporary database, and nothing would ever be kept.
     erro_ = QStringLiteral("Caminho do banco de dados não informado.");
@@ -40,9 +41,11 @@ bool Conexao::conectar(const QString& caminho, const QString& esquemaSql,
   try {
     const int modo = SQLite::OPEN_READWRITE | (novo ? SQLite::OPEN_CREATE : 0);
     banco_ = std::make_unique<SQLite::Database>(caminho.toUtf8().toStdString(), modo);
+    conteudoRecusado_ = !novo;  // from here on only the file's content can fail
     const bool pronto = novo ? criarEsquema(esquemaSql) : validar(exigidas);
     if (pronto) {
       garantirTransacao();
+      conteudoRecusado_ = false;
       return true;
     }
   } catch (const std::exception& e) {

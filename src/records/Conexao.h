@@ -36,6 +36,10 @@ class Conexao {
   // file is closed all the same).
   [[nodiscard]] bool desconectar();
   bool conectada() const { return banco_ != nullptr; }
+  // After a failed conectar: the file opened, but what it holds is not this program's database
+  // (not SQLite, or a required table or column missing), as opposed to a file that cannot be
+  // opened at all.
+  bool conteudoRecusado() const { return conteudoRecusado_; }
 
   // Makes the open transaction permanent and opens the next one.
   [[nodiscard]] bool commit();
@@ -64,4 +68,5 @@ class Conexao {
   std::unique_ptr<SQLite::Database> banco_;
   std::map<std::string, std::unique_ptr<SQLite::Statement>> preparados_;
   QString erro_;
+  bool conteudoRecusado_ = false;
 };

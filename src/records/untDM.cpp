@@ -94,10 +94,11 @@ ResultadoBanco TfrmDM::AbrirBanco() {
   QVector<TabelaExigida> exigidas;
   for (Conjunto* c : conjuntosEmOrdem()) exigidas.append({c->tabela(), c->colunasDaTabela()});
   if (!conexao_.conectar(caminhoBanco_, LerEsquema(), exigidas)) {
-    resultado.falhaNaConexao = true;
+    // A file that opens but holds something else fails like a dataset that cannot open.
+    resultado.falhaNaConexao = !conexao_.conteudoRecusado();
     resultado.detalhe = conexao_.ultimoErro();
   }
-  bool todos = !resultado.falhaNaConexao;
+  bool todos = conexao_.conectada();
   for (Conjunto* c : conjuntosEmOrdem()) {
     if (c->open()) continue;
     todos = false;

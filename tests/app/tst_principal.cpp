@@ -102,16 +102,19 @@ class TstPrincipal : public QObject {
     QTest::addColumn<QByteArray>("sql");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("pasta");
-    QTest::newRow("arquivo que nao e banco") << QByteArray() << QByteArray(4096, 'x') << false;
-    QTest::newRow("caminho e uma pasta") << QByteArray() << QByteArray() << true;
+    QTest::addColumn<bool>("erroDeSessao");  // the file could not be opened at all
+    QTest::newRow("arquivo que nao e banco")
+        << QByteArray() << QByteArray(4096, 'x') << false << false;
+    QTest::newRow("caminho e uma pasta") << QByteArray() << QByteArray() << true << true;
     QTest::newRow("falta uma tabela")
         << QByteArray("CREATE TABLE AVALIADOS (Avaliado INTEGER PRIMARY KEY, Nome TEXT);")
-        << QByteArray() << false;
+        << QByteArray() << false << false;
   }
   void bancoInacessivelEncerraOPrograma() {
     QFETCH(QByteArray, sql);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, pasta);
+    QFETCH(bool, erroDeSessao);
     const QString banco = AmbienteDeTeste::pastaConfiguracao() + "brivana.db";
     QDir().mkpath(AmbienteDeTeste::pastaConfiguracao());
     if (pasta) {
@@ -130,7 +133,12 @@ class TstPrincipal : public QObject {
     TfrmPrincipal p;
     QVERIFY(p.encerramentoSolicitado());
     const auto mensagens = dialogos_->mensagens();
-    QVERIFY(!mensagens.isEmpty());
+    QCOMPARE(mensagens.size(), erroDeSessao ? 2 : 1);
+    if (erroDeSessao) {
+      QCOMPARE(mensagens.first().texto, QString("Erro ao ativar sessão do banco de dados!"));
+      QCOMPARE(mensagens.first().titulo, QString("Brivana"));
+      QCOMPARE(mensagens.first().icone, QMessageBox::Critical);
+    }
     const auto& ultima = mensagens.last();
     QCOMPARE(ultima.titulo, QString("Brivana"));
     QCOMPARE(ultima.texto, QString("Ocorreu um erro ao acessar o Banco de Dados!\n"
