@@ -1,5 +1,7 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -16,4 +18,15 @@ inline QTemporaryDir& CasaDeMedicao() {
   }();
   static_cast<void>(preparada);
   return casa;
+}
+
+// Main of every benchmark program: temporary HOME first, then the Qt application App.
+template <class App>
+int ExecutarMedicoes(int argc, char** argv) {
+  CasaDeMedicao();
+  App app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
 }

@@ -124,10 +124,5 @@ BENCHMARK(BM_ReferenciaSqliteLer)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  CasaDeMedicao();
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return ExecutarMedicoes<QCoreApplication>(argc, argv);
 }

@@ -69,10 +69,5 @@ BENCHMARK(BM_GravarUmaChave);
 }  // namespace
 
 int main(int argc, char** argv) {
-  CasaDeMedicao();
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return ExecutarMedicoes<QCoreApplication>(argc, argv);
 }

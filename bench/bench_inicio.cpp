@@ -57,11 +57,6 @@ BENCHMARK(BM_ReferenciaJanelaQt)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  CasaDeMedicao();
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return ExecutarMedicoes<QApplication>(argc, argv);
 }

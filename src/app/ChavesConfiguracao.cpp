@@ -1,5 +1,7 @@
 #include "app/ChavesConfiguracao.h"
 
+#include <QHash>
+
 namespace {
 
 using enum TipoChave;
@@ -63,7 +65,11 @@ std::span<const ChaveConfiguracao> ChavesConfiguracao() {
 }
 
 const ChaveConfiguracao* ProcurarChave(QStringView nome) {
-  for (const ChaveConfiguracao& chave : kChaves)
-    if (nome.compare(QStringView(chave.nome), Qt::CaseInsensitive) == 0) return &chave;
-  return nullptr;
+  static const QHash<QString, const ChaveConfiguracao*> indice = [] {
+    QHash<QString, const ChaveConfiguracao*> porNome;
+    for (const ChaveConfiguracao& chave : kChaves)
+      porNome.insert(QString::fromUtf16(chave.nome).toLower(), &chave);
+    return porNome;
+  }();
+  return indice.value(nome.toString().toLower(), nullptr);
 }

@@ -165,20 +165,20 @@ class TstConfiguracao : public QObject {
         "SemPesoP2=7,000\nComPesoP2=8,000\nTaraP2=0,500\nIDCP2=2,000\nLateralP2=Esquerda\n");
     ParametrosPlataformas p;
     LerParametrosPlataformas(ArquivoConfiguracao(Caminho()), &p);
-    QCOMPARE(p.plataforma(1).Ativa, false);
-    QCOMPARE(p.plataforma(1).HardCOM, QString("ttyUSB0"));
-    QCOMPARE(p.plataforma(1).SemPeso, 120.5);
-    QCOMPARE(p.plataforma(1).ComPeso, 9000.0);
-    QCOMPARE(p.plataforma(1).Tara, 1.25);
-    QCOMPARE(p.plataforma(1).IDC, 85.125);
-    QCOMPARE(p.plataforma(1).Lateral, QString("Direita"));
-    QCOMPARE(p.plataforma(2).Ativa, true);
-    QCOMPARE(p.plataforma(2).HardCOM, QString("ttyACM1"));
-    QCOMPARE(p.plataforma(2).SemPeso, 7.0);
-    QCOMPARE(p.plataforma(2).ComPeso, 8.0);
-    QCOMPARE(p.plataforma(2).Tara, 0.5);
-    QCOMPARE(p.plataforma(2).IDC, 2.0);
-    QCOMPARE(p.plataforma(2).Lateral, QString("Esquerda"));
+    const ParametrosPlataforma esperados[] = {
+        {false, "ttyUSB0", 120.5, 9000.0, 1.25, 85.125, "Direita"},
+        {true, "ttyACM1", 7.0, 8.0, 0.5, 2.0, "Esquerda"}};
+    for (int n = 1; n <= 2; ++n) {
+      const ParametrosPlataforma& lido = p.plataforma(n);
+      const ParametrosPlataforma& e = esperados[n - 1];
+      QCOMPARE(lido.Ativa, e.Ativa);
+      QCOMPARE(lido.HardCOM, e.HardCOM);
+      QCOMPARE(lido.SemPeso, e.SemPeso);
+      QCOMPARE(lido.ComPeso, e.ComPeso);
+      QCOMPARE(lido.Tara, e.Tara);
+      QCOMPARE(lido.IDC, e.IDC);
+      QCOMPARE(lido.Lateral, e.Lateral);
+    }
   }
 
   void windows1252ELidoCerto() {
