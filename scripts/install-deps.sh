@@ -12,6 +12,13 @@ packages=(
   libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
 )
+# Optional groups, named on the command line: `fuzz` adds the fuzzer's compiler and runtime.
+for grupo in "$@"; do
+  case "$grupo" in
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "Unknown package group: $grupo" >&2; exit 1 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "device/TransporteSerial.h"
@@ -92,6 +93,13 @@ QString TextoErroQuadro(int codigo);
 
 // The serial ports of the machine and the simulator's virtual ports, as comma text.
 QString ListarPortasSeriais();
+// Where the system's own port names come from. Tests replace it so that the machine's real ports
+// (a serial console on ttyS0, say) are never probed by them; an empty function restores the
+// system's list.
+void DefinirFontePortasDoSistema(std::function<QStringList()> fonte);
+// Names joined by commas, a name holding a blank, comma or double quote enclosed in double quotes
+// (inner quotes doubled), as a string list renders itself.
+QString TextoVirgulas(const QStringList& nomes);
 // Comma text turned back into a list, sorted case-insensitively, as every caller uses it.
 QStringList PortasOrdenadas(const QString& textoVirgulas);
 // The folder where the simulator publishes its ports ($XDG_RUNTIME_DIR/brivana-sim).
