@@ -40,8 +40,14 @@ PainelPlataforma::PainelPlataforma(int numero, const TfrmImagens& imagens, QWidg
   }
 }
 
-TfrmImagens::Lampada PainelPlataforma::lampadaVisivel() const {
+void PainelPlataforma::mostrarLampada(EstadoLampada estado) {
   for (int i = 0; i < TfrmImagens::kLampadas; ++i)
-    if (lampadas[i]->isVisibleTo(this)) return TfrmImagens::Lampada(i);
-  return TfrmImagens::Cinza;
+    lampadas[i]->setVisible(i == static_cast<int>(estado) - 1);
+}
+
+EstadoLampada PainelPlataforma::estado() const {
+  for (EstadoLampada e : {EstadoLampada::Preto, EstadoLampada::Cinza, EstadoLampada::Vermelho,
+                          EstadoLampada::Amarelo, EstadoLampada::Verde})
+    if (lampadas[static_cast<int>(e) - 1]->isVisibleTo(this)) return e;
+  return EstadoLampada::Nenhuma;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "app/MonitorDePlataformas.h"
 #include "app/untImagens.h"
 
 class QLabel;
@@ -16,7 +17,10 @@ class PainelPlataforma : public QFrame {
  public:
   PainelPlataforma(int numero, const TfrmImagens& imagens, QWidget* pai);
 
-  TfrmImagens::Lampada lampadaVisivel() const;
+  // Shows one lamp and hides the four others.
+  void mostrarLampada(EstadoLampada estado);
+  // The visible lamp, tested in the order black, grey, red, yellow, green; Nenhuma when none.
+  EstadoLampada estado() const;
 
   QLabel* lbCOM;                                         // lbP1COM / lbP2COM
   std::array<QLabel*, TfrmImagens::kLampadas> lampadas;  // in the order of TfrmImagens::Lampada

@@ -20,6 +20,7 @@
 #include "app/untImagens.h"
 #include "app/untProgBar.h"
 #include "app/untTiposFuncoes.h"
+#include "device/untConfCOM.h"
 #include "records/untDM.h"
 
 namespace {
@@ -80,9 +81,11 @@ TfrmPrincipal::TfrmPrincipal(QWidget* pai) : QMainWindow(pai) {
   std::ignore = configuracao.gravarTexto(QStringLiteral("Versão"), versao);
   LerParametrosInicio(configuracao, &parametros_);
 
+  monitor_ = std::make_unique<MonitorDePlataformas>(parametros_, pastas_.arquivoConfiguracao);
   tmSensor = new QTimer(this);
   tmSensor->setObjectName("tmSensor");
   tmSensor->setInterval(100);
+  connect(tmSensor, &QTimer::timeout, this, &TfrmPrincipal::tmSensorTimer);
 
   MostrarLogotipo();
 
@@ -91,7 +94,9 @@ TfrmPrincipal::TfrmPrincipal(QWidget* pai) : QMainWindow(pai) {
 }
 
 TfrmPrincipal::~TfrmPrincipal() {
-  // Shut-down order: the database first, then the pictures and the progress window.
+  // Shut-down order: platform 1's link, platform 2's, the database, the pictures, the progress
+  // window.
+  monitor_.reset();
   dm_.reset();
   imagens_.reset();
   delete frmProgBar_;
@@ -154,6 +159,7 @@ void TfrmPrincipal::CriarComandos() {
     addAction(acao);  // shortcuts of commands that sit on no menu still belong to the window
   }
   connect(Fechar, &QAction::triggered, this, &TfrmPrincipal::FecharExecute);
+  connect(Comunicacao, &QAction::triggered, this, &TfrmPrincipal::ComunicacaoExecute);
 }
 
 void TfrmPrincipal::CriarMenu() {
@@ -301,10 +307,50 @@ void TfrmPrincipal::HabilitarComandos(bool habilitar) {
 }
 
 void TfrmPrincipal::MonitorarPlataformas(bool monitorar) {
-  if (monitorar)
+  tmSensor->setInterval(100);
+  if (monitorar) {
     tmSensor->start();
-  else
-    tmSensor->stop();
+    return;
+  }
+  tmSensor->stop();
+  for (int n = 1; n <= 2; ++n)
+    if (parametros_.plataforma(n).Ativa) MostrarEstadoPlataforma(n, EstadoLampada::Cinza);
+}
+
+void TfrmPrincipal::MostrarEstadoPlataforma(int numero, EstadoLampada estado) {
+  pnSensor[numero - 1]->mostrarLampada(estado);
+}
+
+EstadoLampada TfrmPrincipal::EstadoPlataforma(int numero) const {
+  return pnSensor[numero - 1]->estado();
+}
+
+void TfrmPrincipal::LocalizarPlataformas() {
+  monitor_->LocalizarPlataformas();
+}
+
+void TfrmPrincipal::tmSensorTimer() {
+  const std::optional<ResultadoVerificacao> r = monitor_->Verificar();
+  if (!r) return;
+  if (r->portasEncontradas) tmSensor->setInterval(3000);
+  for (int n = 1; n <= 2; ++n) {
+    if (r->rotulo[n - 1]) pnSensor[n - 1]->lbCOM->setText(*r->rotulo[n - 1]);
+    MostrarEstadoPlataforma(n, r->lampada[n - 1]);
+  }
+}
+
+void TfrmPrincipal::ComunicacaoExecute() {
+  FecharPorta(monitor_->link(1));
+  FecharPorta(monitor_->link(2));
+  ExecutarJanela(std::make_unique<TfrmConfCOM>(*this, this), [this](QDialog& janela, int r) {
+    if (r != QDialog::Accepted) return;
+    const auto& conf = static_cast<TfrmConfCOM&>(janela);
+    parametros_.plataforma(1).HardCOM = conf.portaDispositivo1();
+    parametros_.plataforma(2).HardCOM = conf.portaDispositivo2();
+  });
+  std::ignore = ArquivoConfiguracao(pastas_.arquivoConfiguracao)
+                    .gravar({{"HardP1COM", parametros_.plataforma(1).HardCOM},
+                             {"HardP2COM", parametros_.plataforma(2).HardCOM}});
 }
 
 void TfrmPrincipal::CentralizarJanela(QWidget* janela) const {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/ListasDeImagens.h"
+#include "app/MonitorDePlataformas.h"
 #include "app/ParametrosPlataformas.h"
 #include "app/Pastas.h"
 
@@ -36,6 +37,9 @@ class TfrmPrincipal : public QMainWindow {
   // Operations the other windows use.
   void HabilitarComandos(bool habilitar);
   void MonitorarPlataformas(bool monitorar);
+  void MostrarEstadoPlataforma(int numero, EstadoLampada estado);
+  EstadoLampada EstadoPlataforma(int numero) const;
+  void LocalizarPlataformas();
   void CentralizarJanela(QWidget* janela) const;
   void MostrarGrafico();
   void MostrarLogotipo();
@@ -48,6 +52,7 @@ class TfrmPrincipal : public QMainWindow {
 
   const Pastas& pastas() const { return pastas_; }
   ParametrosPlataformas& parametros() { return parametros_; }
+  MonitorDePlataformas& monitor() { return *monitor_; }
   TfrmDM& dm() { return *dm_; }
   const TfrmImagens& imagens() const { return *imagens_; }
   const ListasDeImagens& listas() const { return listas_; }
@@ -96,9 +101,12 @@ class TfrmPrincipal : public QMainWindow {
   void AjustarTamanhos();
   void AjustarLogotipo();
   void FecharExecute();
+  void ComunicacaoExecute();
+  void tmSensorTimer();
 
   Pastas pastas_;
   ParametrosPlataformas parametros_;
+  std::unique_ptr<MonitorDePlataformas> monitor_;
   std::unique_ptr<TfrmDM> dm_;
   std::unique_ptr<TfrmImagens> imagens_;
   ListasDeImagens listas_;

@@ -237,7 +237,7 @@ class TstPrincipal : public QObject {
       QCOMPARE(painel->findChild<QLabel*>(QString("lbSensor%1").arg(n))->text(),
                QString("PLATAFORMA %1").arg(n));
       QCOMPARE(p.findChild<QLabel*>(QString("lbP%1COM").arg(n))->text(), QString("COM"));
-      QCOMPARE(painel->lampadaVisivel(), TfrmImagens::Cinza);
+      QCOMPARE(painel->estado(), EstadoLampada::Cinza);
       for (const char* cor : {"Verde", "Amarelo", "Vermelho", "Cinza", "Preto"})
         QVERIFY(p.findChild<QLabel*>(QString("imSensorP%1%2").arg(n).arg(cor)));
     }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/Pastas.h"
+#include "device/untProtocolo.h"
 
 namespace {
 std::unique_ptr<QTemporaryDir> g_casa;
@@ -27,6 +28,8 @@ void novaCasa() {
   qputenv("XDG_DATA_HOME", (raiz + "/data").toUtf8());
   qputenv("XDG_RUNTIME_DIR", (raiz + "/runtime").toUtf8());
   qunsetenv("XDG_DOCUMENTS_DIR");
+  // Only simulated ports: a test never probes the machine's own (a serial console, say).
+  DefinirFontePortasDoSistema([] { return QStringList(); });
 }
 
 QString casa() {

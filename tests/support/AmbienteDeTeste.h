@@ -5,7 +5,8 @@
 // Every test runs in a throw-away HOME so that no test touches a real user's settings or data.
 namespace AmbienteDeTeste {
 
-// Points HOME and the XDG folders at a fresh, empty temporary folder (the previous one is removed).
+// Points HOME and the XDG folders at a fresh, empty temporary folder (the previous one is removed)
+// and hides the machine's own serial ports from port discovery.
 void novaCasa();
 
 // The current temporary HOME.
