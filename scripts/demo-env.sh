@@ -9,3 +9,4 @@ export XDG_CONFIG_HOME="$demo/config"
 export XDG_RUNTIME_DIR="$demo/runtime"
 unset XDG_DOCUMENTS_DIR
 programa="$(cd "$build" && pwd)/src/brivana"
+simulador="$(cd "$build" && pwd)/tools/sim/brivana-sim"

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Starts the program under a virtual 1280x800 X display on the demo data folder and saves a
-# screenshot of the whole screen to <build>/screenshot.png.
+# screenshot of the whole screen to <build>/screenshot.png. `make screenshot` runs it from the
+# demo, with the simulated platforms.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/demo-env.sh "${1:-build}"
 saida="$(cd "${1:-build}" && pwd)/screenshot.png"
-espera=${ESPERA:-4}
+espera=${ESPERA:-8}
 
 tela=:$((90 + RANDOM % 100))
 Xvfb "$tela" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &

@@ -11,8 +11,12 @@ std::uint8_t Checksum(const std::uint8_t* quadro, std::size_t tamanhoSemFechamen
 }
 
 Bytes Montar(std::uint8_t funcao, const Bytes& dados) {
-  Bytes q{kInicio, 0xC0, 0xD0, funcao, std::uint8_t(dados.size())};
-  q.insert(q.end(), dados.begin(), dados.end());
+  Bytes q;
+  q.reserve(dados.size() + 7);
+  for (std::uint8_t b :
+       {kInicio, std::uint8_t(0xC0), std::uint8_t(0xD0), funcao, std::uint8_t(dados.size())})
+    q.push_back(b);
+  for (std::uint8_t b : dados) q.push_back(b);
   q.push_back(Checksum(q.data(), q.size()));
   q.push_back(kFim);
   return q;
