@@ -8,10 +8,10 @@ echo "Demo data folder: $demo"
 # The calibration that matches the simulator's count model (empty platform 100000 counts,
 # 1000 counts per kg), so forces are right without calibrating first.
 configuracao="$XDG_CONFIG_HOME/Marvoda/Brivana1/brivana.conf"
-if [ ! -f "$configuracao" ]; then
-  mkdir -p "$(dirname "$configuracao")"
-  cat > "$configuracao" <<'CONF'
-[Parametros]
+mkdir -p "$(dirname "$configuracao")"
+[ -f "$configuracao" ] || echo '[Parametros]' > "$configuracao"
+if ! grep -q '^SemPesoP1=' "$configuracao"; then
+  cat >> "$configuracao" <<'CONF'
 P1Ativa=1
 P2Ativa=1
 SemPesoP1=100000,000
