@@ -21,6 +21,7 @@
 #include "app/untProgBar.h"
 #include "app/untTiposFuncoes.h"
 #include "support/DialogosRoteirizados.h"
+#include "support/Simulador.h"
 #include "support/TesteDeJanela.h"
 
 namespace {
@@ -426,6 +427,22 @@ class TstPrincipal : public QObject {
     QMessageBox caixa(QMessageBox::Question, "Brivana", "?", QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(caixa.button(QMessageBox::Yes)->text(), QString("&Sim"));
     QCOMPARE(caixa.button(QMessageBox::No)->text(), QString("&Não"));
+  }
+
+  void monitorMostraLampadasEPortas() {
+    Simulador sim;
+    QVERIFY(sim.iniciar({"--dispositivos", "1"}));
+    TfrmPrincipal p;  // platform 1 active, platform 2 inactive: the defaults
+    p.show();
+    QTRY_COMPARE_WITH_TIMEOUT(p.EstadoPlataforma(1), EstadoLampada::Verde, 10000);
+    QCOMPARE(p.EstadoPlataforma(2), EstadoLampada::Preto);
+    QCOMPARE(p.findChild<QLabel*>("lbP1COM")->text(), sim.porta(1));
+    QCOMPARE(p.findChild<QLabel*>("lbP2COM")->text(), QString("INATIVA"));
+    QCOMPARE(p.tmSensor->interval(), 3000);  // a port was seen
+    p.MonitorarPlataformas(false);
+    QCOMPARE(p.EstadoPlataforma(1), EstadoLampada::Cinza);  // paused
+    QCOMPARE(p.EstadoPlataforma(2), EstadoLampada::Preto);  // inactive keeps its lamp
+    QCOMPARE(p.tmSensor->interval(), 100);
   }
 
   void instanciaUnica() {
