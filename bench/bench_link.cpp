@@ -202,8 +202,8 @@ void ContadoresDeFluxo(benchmark::State& estado, const Fluxo& fluxo) {
   estado.counters["pct_nucleo"] = fluxo.cpu * 100.0 / fluxo.segundos;
 }
 
-// (b) CPU spent per frame when frames arrive one at a time, 2 x 600 Hz.
-void BM_CpuPorQuadro600Hz(benchmark::State& estado) {
+// Two links at 600 Hz read alternately for `segundos`, as the acquisition step reads them.
+void MedirFluxo(benchmark::State& estado, double segundos) {
   SimuladorEmFluxo sim(2, "600");
   if (!sim.erro().isEmpty()) {
     estado.SkipWithError(sim.erro().toUtf8().constData());
@@ -211,24 +211,20 @@ void BM_CpuPorQuadro600Hz(benchmark::State& estado) {
   }
   Fluxo fluxo;
   for (auto _ : estado) {
-    fluxo = LerAlternando(sim, 5.0);
+    fluxo = LerAlternando(sim, segundos);
   }
   ContadoresDeFluxo(estado, fluxo);
+}
+
+// (b) CPU spent per frame when frames arrive one at a time, 2 x 600 Hz.
+void BM_CpuPorQuadro600Hz(benchmark::State& estado) {
+  MedirFluxo(estado, 5.0);
 }
 BENCHMARK(BM_CpuPorQuadro600Hz)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
 // (c) A full minute of a two-platform trial: no frame lost, none corrupt.
 void BM_Fluxo60sDuasPlataformas(benchmark::State& estado) {
-  SimuladorEmFluxo sim(2, "600");
-  if (!sim.erro().isEmpty()) {
-    estado.SkipWithError(sim.erro().toUtf8().constData());
-    return;
-  }
-  Fluxo fluxo;
-  for (auto _ : estado) {
-    fluxo = LerAlternando(sim, 60.0);
-  }
-  ContadoresDeFluxo(estado, fluxo);
+  MedirFluxo(estado, 60.0);
 }
 BENCHMARK(BM_Fluxo60sDuasPlataformas)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
