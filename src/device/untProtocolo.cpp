@@ -61,9 +61,12 @@ bool ReceberQuadro(LinkSerial* link, TQuadro& quadro, std::uint8_t funcaoEsperad
   TransporteSerial& porta = link->transporte();
   LimparQuadro(quadro);
 
+  // A device that only ever sends bytes other than the start byte would otherwise hold the
+  // program here for good: a whole receive queue of them without a frame is a failure.
   unsigned char byte = 0;
+  int descartados = 0;
   do {
-    if (!porta.lerByte(&byte, timeoutMs)) {
+    if (descartados++ > kMaximoDescartados || !porta.lerByte(&byte, timeoutMs)) {
       return false;
     }
   } while (byte != kInicio);

@@ -15,6 +15,9 @@
 using TQuadro = std::array<std::uint8_t, 105>;
 inline constexpr int kTamanhoQuadro = 105;
 inline constexpr int kMaiorComprimento = 98;
+// Bytes a receive discards while hunting for a start byte before it gives up (the size of the
+// port's receive queue).
+inline constexpr int kMaximoDescartados = 8192;
 
 // The stored command frames, byte for byte.
 extern const QByteArray cmdIdentificar;

@@ -349,6 +349,22 @@ class TstProtocolo : public QObject {
     QVERIFY(!ReceberQuadro(&link, q, 0, 1000));
   }
 
+  // A device spewing bytes with no start byte among them cannot hold the program forever.
+  void lixoSemFimNaoPrende_data() {
+    QTest::addColumn<int>("lixo");
+    QTest::addColumn<bool>("recebe");
+    QTest::newRow("pouco lixo") << 100 << true;
+    QTest::newRow("uma fila inteira") << kMaximoDescartados << true;
+    QTest::newRow("mais que uma fila") << kMaximoDescartados + 1 << false;
+  }
+  void lixoSemFimNaoPrende() {
+    QFETCH(int, lixo);
+    QFETCH(bool, recebe);
+    LinkSerial link(std::make_unique<TransporteMemoria>(QByteArray(lixo, '\x55') + kInventado));
+    TQuadro q{};
+    QCOMPARE(ReceberQuadro(&link, q, kFuncaoAmostra, 1000), recebe);
+  }
+
  private:
   std::unique_ptr<PseudoTerminal> pty_;
   SlotLink link_;
