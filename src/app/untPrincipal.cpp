@@ -20,6 +20,7 @@
 #include "app/untImagens.h"
 #include "app/untProgBar.h"
 #include "app/untTiposFuncoes.h"
+#include "calibration/untCalibracao.h"
 #include "device/untConfCOM.h"
 #include "records/untDM.h"
 
@@ -160,6 +161,7 @@ void TfrmPrincipal::CriarComandos() {
   }
   connect(Fechar, &QAction::triggered, this, &TfrmPrincipal::FecharExecute);
   connect(Comunicacao, &QAction::triggered, this, &TfrmPrincipal::ComunicacaoExecute);
+  connect(Parametros, &QAction::triggered, this, &TfrmPrincipal::ParametrosExecute);
 }
 
 void TfrmPrincipal::CriarMenu() {
@@ -337,6 +339,14 @@ void TfrmPrincipal::tmSensorTimer() {
     if (r->rotulo[n - 1]) pnSensor[n - 1]->lbCOM->setText(*r->rotulo[n - 1]);
     MostrarEstadoPlataforma(n, r->lampada[n - 1]);
   }
+}
+
+void TfrmPrincipal::ParametrosExecute() {
+  ExecutarJanela(std::make_unique<TfrmCalibracao>(*this, this), [this](QDialog&, int) {
+    const ArquivoConfiguracao conf(pastas_.arquivoConfiguracao);
+    for (int n = 1; n <= 2; ++n)
+      parametros_.plataforma(n).Ativa = conf.lerBooleano(ChavePlataforma("Ativa", n));
+  });
 }
 
 void TfrmPrincipal::ComunicacaoExecute() {

@@ -102,6 +102,7 @@ class TfrmPrincipal : public QMainWindow {
   void AjustarLogotipo();
   void FecharExecute();
   void ComunicacaoExecute();
+  void ParametrosExecute();
   void tmSensorTimer();
 
   Pastas pastas_;
