@@ -17,10 +17,13 @@ inline void PintarCampo(QWidget* campo, const QColor& fundo, const QColor& texto
   campo->setPalette(cores);
 }
 
+// Status texts sit on the cream of the display fields, where green and maroon read well.
 inline void PintarTexto(QLabel* rotulo, const QColor& cor) {
   QPalette cores = rotulo->palette();
   cores.setColor(QPalette::WindowText, cor);
+  cores.setColor(QPalette::Window, kCorCreme);
   rotulo->setPalette(cores);
+  rotulo->setAutoFillBackground(true);
 }
 
 inline void PintarJanela(QWidget* janela) {

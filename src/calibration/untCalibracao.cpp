@@ -51,6 +51,7 @@ MetadeCalibracao::MetadeCalibracao(int n, QWidget* pai)
   cpLateral->setObjectName("cpLateral" + p);
   lbComunicacaoStatus = new QLabel(this);
   lbComunicacaoStatus->setObjectName("lbComunicacao" + p + "Status");
+  PintarTexto(lbComunicacaoStatus, Qt::black);
   cpLeitura = Campo(this, "cpLeitura" + p, true);
   cpCarga = Campo(this, "cpCarga" + p, false);
   // Digits and the comma only.
@@ -255,4 +256,9 @@ void TfrmCalibracao::tmLeituraTimer() {
     if (leitura.contagem) m.mostrarLeitura(p.HardCOM, *leitura.contagem, p);
     if (!monitor.identificada(n)) m.mostrarPerdida(p.HardCOM);
   }
+}
+
+void TfrmCalibracao::done(int resultado) {
+  tmLeitura->stop();
+  QDialog::done(resultado);
 }

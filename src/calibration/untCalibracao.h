@@ -58,6 +58,10 @@ class TfrmCalibracao : public QDialog {
   QPushButton* btCancelar;
   QTimer* tmLeitura;
 
+ protected:
+  // No live reading once the window has closed.
+  void done(int resultado) override;
+
  private:
   void AtivaClick(int numero);
   void LateralEscolhida(int numero);

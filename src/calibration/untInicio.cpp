@@ -18,6 +18,7 @@ MetadeInicio::MetadeInicio(int n, QWidget* pai) : QWidget(pai), numero(n) {
   const QString p = 'P' + QString::number(n);
   lbComunicacaoStatus = new QLabel(QStringLiteral("Plataforma %1 não está ativa!").arg(n), this);
   lbComunicacaoStatus->setObjectName("lbComunicacao" + p + "Status");
+  PintarTexto(lbComunicacaoStatus, Qt::black);
   imSensor = new QLabel(this);
   imSensor->setObjectName("imSensor" + p);
   cpCargaCorrigida = new QLineEdit(this);
@@ -150,4 +151,9 @@ void TfrmInicio::CancelarClick() {
   if (Mensagem(this, QStringLiteral("Interromper Amostragem?"), QMessageBox::Question,
                QMessageBox::Yes | QMessageBox::No, QStringLiteral("Atenção")) == QMessageBox::Yes)
     reject();
+}
+
+void TfrmInicio::done(int resultado) {
+  tmLeitura->stop();
+  QDialog::done(resultado);
 }

@@ -42,6 +42,10 @@ class TfrmInicio : public QDialog {
   QPushButton* btCancelar;
   QTimer* tmLeitura;
 
+ protected:
+  // No live reading once the window has closed.
+  void done(int resultado) override;
+
  private:
   void tmLeituraTimer();
   void CancelarClick();

@@ -38,3 +38,16 @@ QString Simulador::saida() {
   saida_ += QString::fromUtf8(processo_.readAllStandardOutput());
   return saida_;
 }
+
+bool Simulador::comando(const QString& linha) {
+  const QString confirmacao = QStringLiteral("ok ") + linha + '\n';
+  const qsizetype antes = saida().size();
+  processo_.write((linha + '\n').toUtf8());
+  QElapsedTimer relogio;
+  relogio.start();
+  while (relogio.elapsed() < 5000) {
+    if (saida().indexOf(confirmacao, antes) >= 0) return true;
+    processo_.waitForReadyRead(50);
+  }
+  return false;
+}

@@ -19,6 +19,8 @@ class Simulador {
 
   // Port name published for port k (1 or 2), as the program lists it.
   QString porta(int k) const { return portas_.value(k - 1); }
+  // Sends a command line ("carga 1 50") and waits until the simulator has applied it.
+  [[nodiscard]] bool comando(const QString& linha);
   // Everything it printed so far (ground truth, "rx" lines with --eco).
   QString saida();
 

@@ -1,0 +1,269 @@
+// The calibration window against simulated platforms, through the scripted dialog service.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/ArquivoConfiguracao.h"
+#include "app/untPrincipal.h"
+#include "calibration/untCalibracao.h"
+#include "support/DialogosRoteirizados.h"
+#include "support/Simulador.h"
+#include "support/TesteDeJanela.h"
+
+namespace {
+
+QString ArquivoConf() {
+  return AmbienteDeTeste::pastaConfiguracao() + "brivana.conf";
+}
+
+void Configurar(const ArquivoConfiguracao::Valores& valores) {
+  QDir().mkpath(AmbienteDeTeste::pastaConfiguracao());
+  QVERIFY(ArquivoConfiguracao(ArquivoConf()).gravar(valores));
+}
+
+QString Conf(const QString& chave) {
+  return ArquivoConfiguracao(ArquivoConf()).lerTexto(chave);
+}
+
+QString Cor(QWidget* w, QPalette::ColorRole papel) {
+  return w->palette().color(papel).name();
+}
+
+}  // namespace
+
+class TstCalibracao : public QObject {
+  Q_OBJECT
+
+  DialogosRoteirizados* dialogos_ = nullptr;
+
+  // Waits for platform n's live reading to answer.
+  static bool Lendo(TfrmCalibracao& j, int n) {
+    return QTest::qWaitFor(
+        [&] { return j.metade[n - 1]->lbComunicacaoStatus->text().endsWith(" - OK."); }, 15000);
+  }
+
+ private slots:
+  void init() {
+    AmbienteDeTeste::novaCasa();
+    dialogos_ = &DialogosRoteirizados::instalar();
+  }
+
+  void soPlataforma1() {
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QCOMPARE(j.metade[0]->cpLateral->currentText(), QString("Única"));
+    QCOMPARE(j.metade[1]->cpLateral->currentText(), QString("Inativa"));
+    QCOMPARE(j.metade[1]->cbAtiva->text(), QString("Inativa"));
+    QVERIFY(!j.metade[1]->btZerar->isEnabled());
+    j.btConfirmar->click();
+    QCOMPARE(j.result(), int(QDialog::Accepted));
+    QCOMPARE(Conf("LateralP1"), QString("Única"));
+    QCOMPARE(Conf("LateralP2"), QString("Inativa"));
+    QCOMPARE(Conf("P1Ativa"), QString("1"));
+    QCOMPARE(Conf("P2Ativa"), QString("0"));
+  }
+
+  void ladosLembradosEOpostos() {
+    Configurar({{"P2Ativa", "1"}, {"UltimaLateralP1", "Esquerda"}, {"UltimaLateralP2", "Direita"}});
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QCOMPARE(j.metade[0]->cpLateral->currentText(), QString("Esquerda"));
+    QCOMPARE(j.metade[1]->cpLateral->currentText(), QString("Direita"));
+    QComboBox* lado1 = j.metade[0]->cpLateral;
+    lado1->setCurrentText("Direita");
+    emit lado1->activated(lado1->currentIndex());
+    QCOMPARE(j.metade[1]->cpLateral->currentText(), QString("Esquerda"));
+    j.btConfirmar->click();
+    QCOMPARE(Conf("LateralP1"), QString("Direita"));
+    QCOMPARE(Conf("LateralP2"), QString("Esquerda"));
+    QCOMPARE(Conf("UltimaLateralP1"), QString("Direita"));
+    QCOMPARE(Conf("UltimaLateralP2"), QString("Esquerda"));
+  }
+
+  void nenhumaAtivaERecusada() {
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    j.metade[0]->cbAtiva->click();
+    QCOMPARE(j.metade[0]->cpLateral->currentText(), QString("Inativa"));
+    j.btConfirmar->click();
+    QCOMPARE(j.result(), 0);
+    const auto m = dialogos_->mensagens();
+    QCOMPARE(m.size(), 1);
+    QCOMPARE(m[0].texto, QString("Pelo menos uma das Plataformas deve ser selecionada."));
+    QCOMPARE(m[0].titulo, QString("Calibração"));
+    QCOMPARE(m[0].icone, QMessageBox::Warning);
+    QVERIFY(!QFile::exists(ArquivoConf()) || Conf("P1Ativa") != "0");
+  }
+
+  void campoDeCarga() {
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QLineEdit* carga = j.metade[0]->cpCarga;
+    carga->clear();
+    QTest::keyClicks(carga, "5a0,x5");
+    QCOMPARE(carga->text(), QString("50,5"));
+    emit carga->editingFinished();
+    QCOMPARE(carga->text(), QString("50,50"));
+    carga->setText("");
+    emit carga->editingFinished();
+    QCOMPARE(carga->text(), QString("0,00"));
+  }
+
+  void calibrarComCarga() {
+    Simulador sim;
+    QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio", "--ruido", "0", "--zero",
+                         "100", "--contagens-por-kg", "10"}));
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QVERIFY(Lendo(j, 1));
+    j.metade[0]->cpCarga->setText("50,00");
+    dialogos_->aoMostrar([&](const DialogosRoteirizados::Chamada& c) {
+      if (c.texto.startsWith("Coloque a Carga")) QVERIFY(sim.comando("carga 1 50"));
+    });
+    for (int i = 0; i < 4; ++i) dialogos_->responder(int(QMessageBox::Ok));
+    j.metade[0]->btCalibrar->click();
+    const auto m = dialogos_->mensagens();
+    QCOMPARE(m.size(), 4);
+    QCOMPARE(m[0].texto, QString("Deixe a Plataforma 1 sem peso e clique em OK para efetuar a "
+                                 "Calibração."));
+    QCOMPARE(m[0].titulo, QString("Plataforma 1 - Calibração sem Peso"));
+    QCOMPARE(m[0].icone, QMessageBox::Question);
+    QCOMPARE(m[1].texto, QString("Calibração sem Peso realizada com sucesso!"));
+    QCOMPARE(m[2].texto, QString("Coloque a Carga de 50,00 (kg) e clique em OK para efetuar a "
+                                 "Calibração."));
+    QCOMPARE(m[2].titulo, QString("Plataforma 1 - Calibração com Peso"));
+    QCOMPARE(m[3].texto, QString("Calibração com Peso realizada com sucesso!"));
+    QCOMPARE(m[3].icone, QMessageBox::Information);
+    QCOMPARE(Conf("IDCP1"), QString("10,000"));
+    QCOMPARE(Conf("SemPesoP1"), QString("100,000"));
+    QCOMPARE(Conf("ComPesoP1"), QString("600,000"));
+    QCOMPARE(Conf("CargaP1"), QString("50,000"));
+    QCOMPARE(p.parametros().plataforma(1).IDC, 10.0);
+    QVERIFY(j.tmLeitura->isActive());
+  }
+
+  void cancelarSegundaPerguntaNaoMudaNada() {
+    Configurar({{"SemPesoP1", "7,000"}});
+    Simulador sim;
+    QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio", "--ruido", "0"}));
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QVERIFY(Lendo(j, 1));
+    j.metade[0]->cpCarga->setText("20,00");
+    dialogos_->responder(int(QMessageBox::Ok));
+    dialogos_->responder(int(QMessageBox::Ok));
+    dialogos_->responder(int(QMessageBox::Cancel));
+    j.metade[0]->btCalibrar->click();
+    const auto m = dialogos_->mensagens();
+    QCOMPARE(m.last().texto, QString("Calibração cancelada!"));
+    QCOMPARE(m.last().icone, QMessageBox::Warning);
+    QCOMPARE(m.last().titulo, QString("Plataforma 1 - Calibração com Peso"));
+    QCOMPARE(Conf("SemPesoP1"), QString("7,000"));
+    QCOMPARE(p.parametros().plataforma(1).SemPeso, 7.0);
+  }
+
+  void cargaZeroRecusada() {
+    Simulador sim;
+    QVERIFY(sim.iniciar({"--dispositivos", "1", "--eco"}));
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QVERIFY(Lendo(j, 1));
+    j.metade[0]->cpCarga->setText("0,00");
+    j.metade[0]->btCalibrar->click();
+    const auto m = dialogos_->mensagens();
+    QCOMPARE(m.size(), 1);
+    QCOMPARE(m[0].texto, QString("O valor da Carga deve ser informado."));
+    QCOMPARE(m[0].titulo, QString("Plataforma 1 - Calibração"));
+    QCOMPARE(m[0].icone, QMessageBox::Information);
+    QVERIFY(!QFile::exists(ArquivoConf()) || Conf("IDCP1") == "1,000");
+  }
+
+  void taraERemoverTara() {
+    Configurar({{"SemPesoP1", "100000,000"}, {"IDCP1", "1000,000"}});
+    Simulador sim;
+    QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio", "--ruido", "0"}));
+    QVERIFY(sim.comando("carga 1 20"));
+    TfrmPrincipal p;
+    {
+      TfrmCalibracao j(p, nullptr);
+      QVERIFY(Lendo(j, 1));
+      dialogos_->responder(int(QMessageBox::Ok));
+      j.metade[0]->btTara->click();
+      QCOMPARE(dialogos_->mensagens().last().texto,
+               QString("Cálculo da Tara realizado com sucesso!"));
+      QCOMPARE(j.metade[0]->btTara->text(), QString("Remover Tara"));
+      QCOMPARE(j.metade[0]->cpTara->text(), QString("20,000"));
+      QCOMPARE(Conf("TaraP1"), QString("20,000"));
+      QCOMPARE(Conf("btTaraP1"), QString("Remover Tara"));
+    }
+    {
+      TfrmCalibracao j(p, nullptr);  // reopened: the tare is still on
+      QCOMPARE(j.metade[0]->btTara->text(), QString("Remover Tara"));
+      j.metade[0]->btTara->click();
+      QCOMPARE(j.metade[0]->btTara->text(), QString("Tara"));
+      QCOMPARE(Conf("TaraP1"), QString("0,000"));
+      QCOMPARE(Conf("btTaraP1"), QString("Tara"));
+      QCOMPARE(p.parametros().plataforma(1).Tara, 0.0);
+    }
+  }
+
+  void editarIndice() {
+    Simulador sim;
+    QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio", "--ruido", "0"}));
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QVERIFY(Lendo(j, 1));
+    dialogos_->responder(int(QMessageBox::Ok));
+    dialogos_->responder(int(QMessageBox::Ok));
+    dialogos_->responder(QString("2,5"));
+    j.metade[0]->btEditar->click();
+    const auto entrada = dialogos_->chamadas().last();
+    QCOMPARE(entrada.tipo, DialogosRoteirizados::Tipo::Entrada);
+    QCOMPARE(entrada.titulo, QString("Plataforma 1 - Editar"));
+    QCOMPARE(entrada.texto, QString("Informe o Índice de Correção:"));
+    QCOMPARE(Conf("IDCP1"), QString("2,500"));
+    QCOMPARE(Conf("SemPesoP1"), QString("100000,000"));
+    QCOMPARE(j.metade[0]->cpIC->text(), QString("2,500"));
+  }
+
+  void dispositivoRetiradoEDevolvido() {
+    auto sim = std::make_unique<Simulador>();
+    QVERIFY(sim->iniciar({"--dispositivos", "1"}));
+    const QString porta = sim->porta(1);
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QVERIFY(Lendo(j, 1));
+    QCOMPARE(Cor(j.metade[0]->lbComunicacaoStatus, QPalette::WindowText), QString("#008000"));
+    sim.reset();
+    QVERIFY(QTest::qWaitFor(
+        [&] { return j.metade[0]->lbComunicacaoStatus->text().endsWith("Falha na Comunicação."); },
+        5000));
+    QCOMPARE(j.metade[0]->lbComunicacaoStatus->text(),
+             QString("Porta %1 - Falha na Comunicação.").arg(porta));
+    QCOMPARE(Cor(j.metade[0]->lbComunicacaoStatus, QPalette::WindowText), QString("#800000"));
+    QCOMPARE(Cor(j.metade[0]->cpLeitura, QPalette::Base), QString("#800000"));
+    QVERIFY(!j.metade[0]->btZerar->isEnabled());
+
+    Simulador devolvido;
+    QVERIFY(devolvido.iniciar({"--dispositivos", "1"}));
+    QVERIFY(Lendo(j, 1));
+    QVERIFY(j.metade[0]->btZerar->isEnabled());
+  }
+
+  void contagemAcimaDoLimite() {
+    Simulador sim;
+    QVERIFY(sim.iniciar(
+        {"--dispositivos", "1", "--cenario", "vazio", "--ruido", "0", "--zero", "16000001"}));
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QVERIFY(QTest::qWaitFor([&] { return !j.metade[0]->cpLeitura->text().isEmpty(); }, 15000));
+    QCOMPARE(j.metade[0]->cpLeitura->text(), QString("16000001,000"));  // shown once
+    QVERIFY(j.metade[0]->lbComunicacaoStatus->text().endsWith("Falha na Comunicação."));
+    QVERIFY(!j.metade[0]->btCalibrar->isEnabled());
+  }
+};
+
+BRIVANA_GUI_TEST_MAIN(TstCalibracao)
+#include "tst_calibracao.moc"
