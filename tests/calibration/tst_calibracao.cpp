@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/ArquivoConfiguracao.h"
 #include "app/untPrincipal.h"
@@ -63,6 +64,25 @@ class TstCalibracao : public QObject {
     QCOMPARE(Conf("LateralP2"), QString("Inativa"));
     QCOMPARE(Conf("P1Ativa"), QString("1"));
     QCOMPARE(Conf("P2Ativa"), QString("0"));
+  }
+
+  // The main window's command: commands off while the window is open, the active flags re-read
+  // from the file after it closes.
+  void comandoParametros() {
+    TfrmPrincipal p;
+    bool comandosDesligados = false;
+    QTimer::singleShot(0, [&] {
+      auto* j = qobject_cast<TfrmCalibracao*>(QApplication::activeModalWidget());
+      QVERIFY(j);
+      comandosDesligados = !p.NovaAvaliacao->isEnabled();
+      j->metade[1]->cbAtiva->click();
+      j->btConfirmar->click();
+    });
+    p.Parametros->trigger();
+    QVERIFY(comandosDesligados);
+    QVERIFY(p.parametros().plataforma(2).Ativa);
+    QVERIFY(p.NovaAvaliacao->isEnabled());
+    QCOMPARE(Conf("LateralP2"), QString("Esquerda"));
   }
 
   void ladosLembradosEOpostos() {
