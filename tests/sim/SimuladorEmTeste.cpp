@@ -50,13 +50,28 @@ QStringList SimuladorEmTeste::linhas() {
 }
 
 QString SimuladorEmTeste::esperarLinha(const QString& inicio, int timeoutMs) {
+  return esperar(
+      0, [&inicio](const QString& linha) { return linha.startsWith(inicio); }, timeoutMs);
+}
+
+QString SimuladorEmTeste::comandar(const QString& linha) {
+  const qsizetype vistas = linhas().size();
+  if (!escreverEntrada(linha.toUtf8() + '\n')) return {};
+  const QString resposta = esperar(
+      vistas, [&linha](const QString& l) { return l == "ok " + linha || l == "erro " + linha; },
+      5000);
+  return resposta.section(' ', 0, 0);
+}
+
+QString SimuladorEmTeste::esperar(qsizetype vistas,
+                                  const std::function<bool(const QString&)>& procurada,
+                                  int timeoutMs) {
   QElapsedTimer relogio;
   relogio.start();
-  qsizetype vistas = 0;
   for (;;) {
     lerDisponivel();
     for (; vistas < linhas_.size(); ++vistas)
-      if (linhas_[vistas].startsWith(inicio)) return linhas_[vistas];
+      if (procurada(linhas_[vistas])) return linhas_[vistas];
     const qint64 resta = timeoutMs - relogio.elapsed();
     if (resta <= 0 || processo_.state() == QProcess::NotRunning) return {};
     processo_.waitForReadyRead(int(resta));

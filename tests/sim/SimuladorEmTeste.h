@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The simulator as a child process: started, waited on until "pronto", and read line by line.
@@ -30,9 +31,16 @@ class SimuladorEmTeste {
   QJsonObject verdade();
   // Writes to its standard input and waits until the bytes are handed over.
   bool escreverEntrada(const QByteArray& texto);
+  // Sends one command line and waits for its answer: "ok", "erro", or empty when none came.
+  QString comandar(const QString& linha);
+  // Ends its standard input.
+  void fecharEntrada() { processo_.closeWriteChannel(); }
 
  private:
   void lerDisponivel();
+  // The first line from index vistas on that passes the test; empty when none came in time.
+  QString esperar(qsizetype vistas, const std::function<bool(const QString&)>& procurada,
+                  int timeoutMs);
 
   QProcess processo_;
   QStringList linhas_;

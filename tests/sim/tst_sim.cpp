@@ -11,6 +11,7 @@ namespace {
 const QByteArray kIdentificar = QByteArray::fromHex("0AC0D001006F0F");
 const QByteArray kIniciarColeta = QByteArray::fromHex("0AC0D003006D0F");
 const QByteArray kEncerrarETP3 = QByteArray::fromHex("0AC0D006006A0F5450A1010003F5");
+const QByteArray kLerAmostra = QByteArray::fromHex("0AC0D004006C0F");
 constexpr double kGravidade = 9.81;
 
 // Reads the code a port's device answers to an identification; -1 when nothing sensible came.
@@ -19,6 +20,14 @@ int Identificar(PortaEmTeste& porta) {
   const auto q = porta.lerQuadro();
   if (!q || !q->valido || q->funcao != 1 || q->dados.size() != 1) return -1;
   return quint8(q->dados[0]);
+}
+
+// The count a port's device answers to a read-one-sample; -1 when nothing sensible came.
+int LerAmostra(PortaEmTeste& porta) {
+  if (!porta.escrever(kLerAmostra)) return -1;
+  const auto q = porta.lerQuadro();
+  if (!q || !q->valido || q->funcao != 4) return -1;
+  return q->contagem();
 }
 
 // Starts streaming on port 1 of a fresh simulator and returns the first n sample frames.
@@ -268,6 +277,97 @@ class TstSim : public QObject {
       for (const QuadroLido& q : quadros) contagens << q.contagem();
       QCOMPARE(contagens, esperadas);
     }
+  }
+
+  // Zero 100000 and 1000 counts per kg, without noise.
+  void cargaPorComando_data() {
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<QStringList>("comandos");
+    // Read-one-sample counts of port 1 and port 2, before the commands and after each one.
+    QTest::addColumn<QList<int>>("porta1");
+    QTest::addColumn<QList<int>>("porta2");  // empty: no port 2
+    QTest::newRow("vazio") << QStringList{"--cenario", "vazio"}
+                           << QStringList{"carga 1 50", "carga 2 20", "carga 1 vazio"}
+                           << QList<int>{100000, 150000, 150000, 100000}
+                           << QList<int>{100000, 100000, 120000, 120000};
+    QTest::newRow("de volta ao cenario")
+        << QStringList{"--cenario", "quieto"} << QStringList{"carga 1 50", "carga 2 0", "cenario"}
+        << QList<int>{135000, 150000, 150000, 135000} << QList<int>{135000, 135000, 100000, 135000};
+    QTest::newRow("cabos trocados: o dispositivo, nao a porta")
+        << QStringList{"--cenario", "vazio", "--trocar"} << QStringList{"carga 2 20.5"}
+        << QList<int>{100000, 120500} << QList<int>{100000, 100000};
+    QTest::newRow("um dispositivo")
+        << QStringList{"--dispositivos", "1"} << QStringList{"carga 1 5"}
+        << QList<int>{170000, 105000} << QList<int>{};
+  }
+  void cargaPorComando() {
+    QFETCH(QStringList, argumentos);
+    QFETCH(QStringList, comandos);
+    QFETCH(QList<int>, porta1);
+    QFETCH(QList<int>, porta2);
+    SimuladorEmTeste sim;
+    QVERIFY(sim.iniciar(argumentos + QStringList{"--ruido", "0"}));
+    PortaEmTeste p1(SimuladorEmTeste::link(1));
+    PortaEmTeste p2(SimuladorEmTeste::link(2));
+    for (qsizetype passo = 0; passo <= comandos.size(); ++passo) {
+      if (passo > 0) QCOMPARE(sim.comandar(comandos[passo - 1]), QStringLiteral("ok"));
+      QCOMPARE(LerAmostra(p1), porta1[passo]);
+      if (!porta2.isEmpty()) QCOMPARE(LerAmostra(p2), porta2[passo]);
+    }
+    // Streaming carries the load the commands left.
+    QVERIFY(p1.escrever(kIniciarColeta));
+    QCOMPARE(p1.lerQuadro()->funcao, 3);
+    QCOMPARE(p1.lerQuadro()->contagem(), porta1.last());
+  }
+
+  void cargaDuranteATransmissao() {
+    SimuladorEmTeste sim;
+    QVERIFY(sim.iniciar({"--cenario", "vazio", "--ruido", "0"}));
+    PortaEmTeste porta(SimuladorEmTeste::link(1));
+    QVERIFY(porta.escrever(kIniciarColeta));
+    QCOMPARE(porta.lerQuadro()->funcao, 3);
+    QCOMPARE(porta.lerQuadro()->contagem(), 100000);
+    QCOMPARE(sim.comandar("carga 1 50"), QStringLiteral("ok"));
+    // Frames already on their way keep the old load; from the first new one on, all are new.
+    std::optional<QuadroLido> q;
+    for (int i = 0; i < 600 && (q = porta.lerQuadro()) && q->contagem() == 100000; ++i) {
+    }
+    for (int i = 0; i < 30; ++i) {
+      QVERIFY(q && q->valido);
+      QCOMPARE(q->contagem(), 150000);
+      q = porta.lerQuadro();
+    }
+  }
+
+  void comandoInvalido_data() {
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<QString>("linha");
+    const QStringList vazio{"--cenario", "vazio", "--ruido", "0"};
+    QTest::newRow("dispositivo 3") << vazio << "carga 3 10";
+    QTest::newRow("dispositivo ausente")
+        << vazio + QStringList{"--dispositivos", "1"} << "carga 2 10";
+    QTest::newRow("sem carga") << vazio << "carga 1";
+    QTest::newRow("carga negativa") << vazio << "carga 1 -5";
+    QTest::newRow("carga infinita") << vazio << "carga 1 inf";
+    QTest::newRow("carga por extenso") << vazio << "carga 1 dez";
+    QTest::newRow("palavra a mais") << vazio << "carga 1 10 kg";
+    QTest::newRow("cenario com argumento") << vazio << "cenario quieto";
+    QTest::newRow("comando desconhecido") << vazio << "pesar 1 10";
+  }
+  void comandoInvalido() {
+    QFETCH(QStringList, argumentos);
+    QFETCH(QString, linha);
+    SimuladorEmTeste sim;
+    QVERIFY(sim.iniciar(argumentos));
+    PortaEmTeste porta(SimuladorEmTeste::link(1));
+    QCOMPARE(sim.comandar(linha), QStringLiteral("erro"));
+    QCOMPARE(LerAmostra(porta), 100000);
+    // It carries on, and the end of its input neither stops it nor undoes a load.
+    QCOMPARE(sim.comandar("carga 1 50"), QStringLiteral("ok"));
+    sim.fecharEntrada();
+    QCOMPARE(LerAmostra(porta), 150000);
+    QCOMPARE(Identificar(porta), 111);
+    QVERIFY(sim.encerrar());
   }
 
   void silencio() {

@@ -56,6 +56,14 @@ Modos de teste
   --eco                 fora do modo bruto, relata tambem os bytes recebidos
   --help, -h            esta ajuda
 
+Comandos (fora do modo bruto, um por linha na entrada padrao; valem a partir da proxima
+resposta, tanto para ler amostra quanto na transmissao)
+  carga <d> <kg>        o dispositivo d (1 ou 2) passa a medir uma carga parada de kg quilos
+                        (0 a 100000, ponto decimal): contagem = zero + kg x contagens-por-kg,
+                        mais o ruido, no lugar do que o cenario mandaria
+  carga <d> vazio       o mesmo com 0 kg: plataforma vazia
+  cenario               todos os dispositivos voltam as cargas do proprio cenario
+
 Protocolo (fora do modo bruto)
   Quadro: 0A, dois bytes ignorados, funcao, tamanho L, L bytes de dados, checksum (complemento
   de dois da soma de 8 bits dos bytes 1 a 4+L), 0F. Bytes que nao iniciam quadro sao pulados;
@@ -65,7 +73,8 @@ Protocolo (fora do modo bruto)
                     guardado); sem os seis dados, erro F1 com codigo 8
     3 iniciar       funcao 3 sem dados, depois quadros de amostra (funcao 4, contagem de 24 bits
                     big-endian) no ritmo de --taxa; o tempo do cenario comeca em 0 aqui
-    4 ler amostra   uma amostra do cenario em repouso (parado, vazio ou carga)
+    4 ler amostra   uma amostra do cenario em repouso (parado, vazio ou carga), ou da carga
+                    posta pelo comando carga
     6 encerrar      para a transmissao, sem resposta
     outra           erro F1 com codigo 7 (funcao invalida)
   Durante a transmissao, qualquer quadro recebido a encerra antes de ser tratado, e uma limpeza
@@ -90,6 +99,9 @@ Saida padrao (linhas, descarregada a cada linha)
   coleta <d> inicio modo <m>
   coleta <d> fim <n>    a transmissao do dispositivo d comecou / parou depois de n amostras
   sumiu <d>             o dispositivo d sumiu (--sumir-apos)
+  ok <linha>            o comando da linha foi aplicado
+  erro <linha>          a linha nao e um comando valido (ou o dispositivo nao existe) e foi
+                        ignorada
   Erros vao para a saida de erro. SIGTERM, SIGINT e SIGHUP encerram e removem os links; o fim
   da entrada padrao nao encerra.
 )");

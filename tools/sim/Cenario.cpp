@@ -83,17 +83,17 @@ double Cenario::cargaKg(int dispositivo, double pesosCorporais) const {
   return p_.massaKg * pesosCorporais * parte;
 }
 
-std::uint32_t Cenario::emContagem(double kg) const {
+std::uint32_t Cenario::contagemDaCarga(double kg) const {
   const double contagem = std::round(p_.zero + kg * p_.contagensPorKg);
   return std::uint32_t(std::clamp(contagem, 0.0, double(kContagemMaxima)));
 }
 
 std::uint32_t Cenario::contagem(int dispositivo, std::int64_t amostra, double ruidoKg) const {
-  return emContagem(cargaKg(dispositivo, pesosCorporais(amostra)) + ruidoKg);
+  return contagemDaCarga(cargaKg(dispositivo, pesosCorporais(amostra)) + ruidoKg);
 }
 
 std::uint32_t Cenario::contagemEmRepouso(int dispositivo, double ruidoKg) const {
-  return emContagem(cargaKg(dispositivo, pesosEmRepouso()) + ruidoKg);
+  return contagemDaCarga(cargaKg(dispositivo, pesosEmRepouso()) + ruidoKg);
 }
 
 double Cenario::aceleracaoEnviada(std::int64_t amostra) const {

@@ -43,6 +43,8 @@ class Cenario {
   std::uint32_t contagem(int dispositivo, std::int64_t amostra, double ruidoKg) const;
   // What an idle device reads: the scenario before any movement.
   std::uint32_t contagemEmRepouso(int dispositivo, double ruidoKg) const;
+  // Count any device reports for kg on its platform, within the 24-bit range.
+  std::uint32_t contagemDaCarga(double kg) const;
 
   const ParametrosCenario& parametros() const { return p_; }
   const std::optional<VerdadeDoSalto>& salto() const { return verdade_; }
@@ -51,7 +53,6 @@ class Cenario {
   double pesosCorporais(std::int64_t amostra) const;
   double pesosEmRepouso() const;
   double cargaKg(int dispositivo, double pesosCorporais) const;
-  std::uint32_t emContagem(double kg) const;
   // Total force ÷ mass − g, from the counts sent without noise: what the program integrates.
   double aceleracaoEnviada(std::int64_t amostra) const;
   void montarSalto(salto::Tipo tipo);

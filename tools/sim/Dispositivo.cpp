@@ -109,7 +109,7 @@ void Dispositivo::tratar(const quadro::Recebido& recebido, std::int64_t agora) {
       iniciarTransmissao(agora);
       break;
     case 4:
-      enviar(quadro::Amostra(cenario_.contagemEmRepouso(numero_, ruido_.proximo())), false);
+      enviar(quadro::Amostra(contagem(std::nullopt)), false);
       break;
     case 6:
       break;
@@ -142,10 +142,17 @@ void Dispositivo::transmitirAmostra() {
   const std::int64_t amostra = proximaAmostra_++;
   const std::int64_t ordem = amostra + 1;
   // The noise is drawn for lost frames too, so a fault does not change the other samples.
-  quadro::Bytes q = quadro::Amostra(cenario_.contagem(numero_, amostra, ruido_.proximo()));
+  quadro::Bytes q = quadro::Amostra(contagem(amostra));
   if (opcoes_.perder > 0 && ordem % opcoes_.perder == 0) return;
   if (opcoes_.checksumErrado > 0 && ordem % opcoes_.checksumErrado == 0) q[8] ^= 0x5A;
   enviar(q, true);
+}
+
+std::uint32_t Dispositivo::contagem(std::optional<std::int64_t> amostra) {
+  const double ruidoKg = ruido_.proximo();
+  if (cargaPosta_) return cenario_.contagemDaCarga(*cargaPosta_ + ruidoKg);
+  return amostra ? cenario_.contagem(numero_, *amostra, ruidoKg)
+                 : cenario_.contagemEmRepouso(numero_, ruidoKg);
 }
 
 void Dispositivo::enviar(const quadro::Bytes& q, bool amostraTransmitida) {

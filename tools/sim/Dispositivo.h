@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include "Cenario.h"
@@ -34,6 +35,10 @@ class Dispositivo {
   // Raw mode: the bytes go to the port as they are.
   void escreverBruto(const quadro::Bytes& bytes);
 
+  // From the next reply on the platform holds kg, whatever the scenario says; empty: the
+  // scenario's own load again.
+  void definirCarga(std::optional<double> kg) { cargaPosta_ = kg; }
+
  private:
   void ler(std::int64_t agora);
   void aoLimpar(std::int64_t agora);
@@ -43,6 +48,8 @@ class Dispositivo {
   void encerrarTransmissao();
   void transmitirAmostra();
   std::int64_t prazoDaAmostra(std::int64_t amostra) const;
+  // Count of streamed sample n, or of a single reading when empty; draws the noise.
+  std::uint32_t contagem(std::optional<std::int64_t> amostra);
   // A transmitted sample is dropped when the port is full, as bytes on a wire nobody reads;
   // replies always go out.
   void enviar(const quadro::Bytes& q, bool amostraTransmitida);
@@ -61,6 +68,7 @@ class Dispositivo {
   Ruido ruido_;
   std::mt19937 lixo_;
   std::uint8_t modo_ = 0;
+  std::optional<double> cargaPosta_;
 
   bool transmitindo_ = false;
   std::int64_t inicioNs_ = 0;

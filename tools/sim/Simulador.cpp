@@ -11,6 +11,7 @@
 
 #include <cerrno>
 
+#include "Comando.h"
 #include "Saida.h"
 
 Simulador::Simulador(const Opcoes& opcoes) : opcoes_(opcoes), cenario_(opcoes.cenario) {}
@@ -89,6 +90,13 @@ Dispositivo* Simulador::dispositivo(int numero) {
 }
 
 void Simulador::tratarLinha(const std::string& linha) {
+  if (opcoes_.bruto)
+    escreverLinhaBruta(linha);
+  else
+    executarComando(linha);
+}
+
+void Simulador::escreverLinhaBruta(const std::string& linha) {
   std::string bytes = linha;
   int numero = 1;
   const auto doisPontos = linha.find(':');
@@ -108,12 +116,26 @@ void Simulador::tratarLinha(const std::string& linha) {
   destino->escreverBruto(*conteudo);
 }
 
+// Answered on standard output, so a test can wait for its command to hold before it reads.
+void Simulador::executarComando(const std::string& linha) {
+  const auto comando = LerComando(linha);
+  if (!comando || (comando->dispositivo != 0 && !dispositivo(comando->dispositivo))) {
+    EscreverLinha("erro " + linha);
+    return;
+  }
+  for (auto& d : portas_)
+    if (comando->dispositivo == 0 || d->numero() == comando->dispositivo)
+      d->definirCarga(comando->cargaKg);
+  EscreverLinha("ok " + linha);
+}
+
 void Simulador::lerEntrada() {
   char buffer[4096];
   const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
-  if (n < 0 && errno == EINTR) return;
+  if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
   if (n <= 0) {
-    // The end of the input is no reason to stop: the ports stay up until a signal.
+    // The end of the input is no reason to stop: the ports stay up until a signal. A read
+    // error (a background job's terminal, say) ends the input the same way.
     entradaAberta_ = false;
     entrada_ += '\n';
   } else {
@@ -136,6 +158,8 @@ int Simulador::executar() {
   sigaddset(&sinais, SIGHUP);
   sigprocmask(SIG_BLOCK, &sinais, nullptr);
   signal(SIGPIPE, SIG_IGN);
+  // Started in the background of a shell, reading the terminal must fail rather than stop us.
+  signal(SIGTTIN, SIG_IGN);
   const int descritorSinais = signalfd(-1, &sinais, SFD_CLOEXEC);
   if (descritorSinais < 0) {
     EscreverErro("signalfd falhou");
@@ -156,7 +180,7 @@ int Simulador::executar() {
 
     espera.assign(1, pollfd{descritorSinais, POLLIN, 0});
     donos.assign(1, nullptr);
-    if (opcoes_.bruto && entradaAberta_) {
+    if (entradaAberta_) {
       espera.push_back(pollfd{STDIN_FILENO, POLLIN, 0});
       donos.push_back(nullptr);
     }

@@ -22,6 +22,8 @@ class Simulador {
   void anunciar() const;
   void lerEntrada();
   void tratarLinha(const std::string& linha);
+  void escreverLinhaBruta(const std::string& linha);
+  void executarComando(const std::string& linha);
   Dispositivo* dispositivo(int numero);
 
   Opcoes opcoes_;
