@@ -200,6 +200,28 @@ class TstCalibracao : public QObject {
     QVERIFY(!QFile::exists(ArquivoConf()) || Conf("IDCP1") == "1,000");
   }
 
+  void leituraQueFalhaNaMedicao() {
+    Configurar({{"SemPesoP1", "7,000"}});
+    Simulador sim;
+    QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio"}));
+    TfrmPrincipal p;
+    TfrmCalibracao j(p, nullptr);
+    QVERIFY(Lendo(j, 1));
+    dialogos_->aoMostrar([&](const DialogosRoteirizados::Chamada& c) {
+      if (c.icone == QMessageBox::Question) QVERIFY(sim.comando("falhar 1 599"));
+    });
+    dialogos_->responder(int(QMessageBox::Ok));
+    j.metade[0]->btZerar->click();
+    const auto m = dialogos_->mensagens();
+    QCOMPARE(m.size(), 2);
+    QCOMPARE(m[1].texto, QString("Processo de Zerar não efetuado corretamente, tentar novamente."));
+    QCOMPARE(m[1].titulo, QString("Plataforma 1 - Zerar"));
+    QCOMPARE(m[1].icone, QMessageBox::Critical);
+    QCOMPARE(Conf("SemPesoP1"), QString("7,000"));
+    QCOMPARE(p.parametros().plataforma(1).SemPeso, 7.0);
+    QVERIFY(j.tmLeitura->isActive());
+  }
+
   void taraERemoverTara() {
     Configurar({{"SemPesoP1", "100000,000"}, {"IDCP1", "1000,000"}});
     Simulador sim;

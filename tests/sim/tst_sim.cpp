@@ -353,6 +353,7 @@ class TstSim : public QObject {
     QTest::newRow("palavra a mais") << vazio << "carga 1 10 kg";
     QTest::newRow("cenario com argumento") << vazio << "cenario quieto";
     QTest::newRow("comando desconhecido") << vazio << "pesar 1 10";
+    QTest::newRow("falhar a leitura zero") << vazio << "falhar 1 0";
   }
   void comandoInvalido() {
     QFETCH(QStringList, argumentos);

@@ -63,6 +63,8 @@ resposta, tanto para ler amostra quanto na transmissao)
                         mais o ruido, no lugar do que o cenario mandaria
   carga <d> vazio       o mesmo com 0 kg: plataforma vazia
   cenario               todos os dispositivos voltam as cargas do proprio cenario
+  falhar <d> <n>        a n-esima leitura de amostra pedida ao dispositivo d a partir de agora
+                        fica sem resposta (uma leitura que falha no meio de uma medicao)
 
 Protocolo (fora do modo bruto)
   Quadro: 0A, dois bytes ignorados, funcao, tamanho L, L bytes de dados, checksum (complemento

@@ -16,12 +16,18 @@ std::optional<Comando> LerComando(const std::string& linha) {
   const QStringList partes =
       QString::fromStdString(linha).simplified().split(' ', Qt::SkipEmptyParts);
   if (partes == QStringList{QStringLiteral("cenario")}) return Comando{};
-  if (partes.size() != 3 || partes[0] != QStringLiteral("carga")) return std::nullopt;
+  const bool falhar = partes.size() == 3 && partes[0] == QStringLiteral("falhar");
+  if (partes.size() != 3 || (partes[0] != QStringLiteral("carga") && !falhar)) return std::nullopt;
 
   Comando comando;
   bool ok = false;
   comando.dispositivo = partes[1].toInt(&ok);
   if (!ok || (comando.dispositivo != 1 && comando.dispositivo != 2)) return std::nullopt;
+  if (falhar) {
+    comando.falharLeitura = partes[2].toInt(&ok);
+    if (!ok || comando.falharLeitura < 1) return std::nullopt;
+    return comando;
+  }
   if (partes[2] == QStringLiteral("vazio")) {
     comando.cargaKg = 0.0;
     return comando;

@@ -109,6 +109,7 @@ void Dispositivo::tratar(const quadro::Recebido& recebido, std::int64_t agora) {
       iniciarTransmissao(agora);
       break;
     case 4:
+      if (leiturasAteFalha_ > 0 && --leiturasAteFalha_ == 0) break;
       enviar(quadro::Amostra(contagem(std::nullopt)), false);
       break;
     case 6:

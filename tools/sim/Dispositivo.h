@@ -38,6 +38,8 @@ class Dispositivo {
   // From the next reply on the platform holds kg, whatever the scenario says; empty: the
   // scenario's own load again.
   void definirCarga(std::optional<double> kg) { cargaPosta_ = kg; }
+  // The n-th read-one-sample request from now on gets no answer.
+  void falharLeitura(int n) { leiturasAteFalha_ = n; }
 
  private:
   void ler(std::int64_t agora);
@@ -69,6 +71,7 @@ class Dispositivo {
   std::mt19937 lixo_;
   std::uint8_t modo_ = 0;
   std::optional<double> cargaPosta_;
+  int leiturasAteFalha_ = 0;
 
   bool transmitindo_ = false;
   std::int64_t inicioNs_ = 0;

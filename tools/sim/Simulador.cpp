@@ -124,8 +124,12 @@ void Simulador::executarComando(const std::string& linha) {
     return;
   }
   for (auto& d : portas_)
-    if (comando->dispositivo == 0 || d->numero() == comando->dispositivo)
-      d->definirCarga(comando->cargaKg);
+    if (comando->dispositivo == 0 || d->numero() == comando->dispositivo) {
+      if (comando->falharLeitura > 0)
+        d->falharLeitura(comando->falharLeitura);
+      else
+        d->definirCarga(comando->cargaKg);
+    }
   EscreverLinha("ok " + linha);
 }
 
