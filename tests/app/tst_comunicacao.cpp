@@ -15,10 +15,6 @@
 
 namespace {
 
-QString ArquivoConf() {
-  return AmbienteDeTeste::pastaConfiguracao() + "brivana.conf";
-}
-
 // Runs `passos` on the communication window once it has listed the ports, while the command
 // holds it open modally.
 void NaJanela(std::function<void(TfrmConfCOM&)> passos) {
@@ -95,7 +91,7 @@ class TstComunicacao : public QObject {
                  .arg(porta1, porta2));
     QCOMPARE(p->parametros().plataforma(1).HardCOM, porta1);
     QCOMPARE(p->parametros().plataforma(2).HardCOM, porta2);
-    const ArquivoConfiguracao conf(ArquivoConf());
+    const ArquivoConfiguracao conf(AmbienteDeTeste::arquivoConfiguracao());
     QCOMPARE(conf.lerTexto("HardP1COM"), porta1);
     QCOMPARE(conf.lerTexto("HardP2COM"), porta2);
     QVERIFY(p->monitor().identificada(1) && p->monitor().identificada(2));
@@ -194,7 +190,8 @@ class TstComunicacao : public QObject {
     QCOMPARE(linhas, QStringList({sim.porta(1) + ";Disponível", sim.porta(2) + ";Disponível"}));
     QVERIFY(!confirmarHabilitado);
     // Cancelled: the ports stay as they were, and both keys are written all the same.
-    QCOMPARE(ArquivoConfiguracao(ArquivoConf()).lerTexto("HardP1COM"), QString("antiga"));
+    QCOMPARE(ArquivoConfiguracao(AmbienteDeTeste::arquivoConfiguracao()).lerTexto("HardP1COM"),
+             QString("antiga"));
   }
 
   void portaSemDispositivoFicaLivre() {

@@ -26,10 +26,6 @@
 
 namespace {
 
-QString ArquivoConf() {
-  return AmbienteDeTeste::pastaConfiguracao() + "brivana.conf";
-}
-
 QList<QAction*> ComandosDesligaveis(TfrmPrincipal& p) {
   return {p.CadAvaliados, p.CadGrupos,  p.CadProtocolos, p.NovaAvaliacao, p.VisualizarAvaliacao,
           p.Comunicacao,  p.Parametros, p.ConfigGrafico, p.Backup,        p.Fechar,
@@ -56,7 +52,7 @@ class TstPrincipal : public QObject {
     QVERIFY(dialogos_->chamadas().isEmpty());
     QVERIFY(QFile::exists(AmbienteDeTeste::pastaConfiguracao() + "brivana.db"));
 
-    QFile conf(ArquivoConf());
+    QFile conf(AmbienteDeTeste::arquivoConfiguracao());
     QVERIFY(conf.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(conf.readAll()),
              QString("[Parametros]\nVersão=%1\n").arg(VersaoDoPrograma()));
@@ -83,7 +79,7 @@ class TstPrincipal : public QObject {
 
   void inicioLeOsParametrosDoArquivo() {
     QDir().mkpath(AmbienteDeTeste::pastaConfiguracao());
-    ArquivoConfiguracao conf(ArquivoConf());
+    ArquivoConfiguracao conf(AmbienteDeTeste::arquivoConfiguracao());
     QVERIFY(conf.gravar({{"P2Ativa", "7"},
                          {"IDCP1", "2.5"},
                          {"TaraP2", "1,5"},
@@ -96,7 +92,8 @@ class TstPrincipal : public QObject {
     QCOMPARE(p.parametros().plataforma(2).Tara, 1.5);
     QCOMPARE(p.parametros().plataforma(1).HardCOM, QString("ttyUSB0"));
     QCOMPARE(int(p.parametros().BackupCont), 12);
-    QCOMPARE(ArquivoConfiguracao(ArquivoConf()).lerTexto("Versão", ""), VersaoDoPrograma());
+    QCOMPARE(ArquivoConfiguracao(AmbienteDeTeste::arquivoConfiguracao()).lerTexto("Versão", ""),
+             VersaoDoPrograma());
   }
 
   void bancoInacessivelEncerraOPrograma_data() {
@@ -324,7 +321,9 @@ class TstPrincipal : public QObject {
 
     p.Fechar->trigger();
 
-    QCOMPARE(ArquivoConfiguracao(ArquivoConf()).lerInteiro("BackupCont", -1), contador);
+    QCOMPARE(
+        ArquivoConfiguracao(AmbienteDeTeste::arquivoConfiguracao()).lerInteiro("BackupCont", -1),
+        contador);
     QCOMPARE(dialogos_->mensagens().size(), pergunta ? 1 : 0);
     if (pergunta) {
       const auto m = dialogos_->mensagens().first();

@@ -15,19 +15,6 @@
 
 namespace {
 
-QString ArquivoConf() {
-  return AmbienteDeTeste::pastaConfiguracao() + "brivana.conf";
-}
-
-void Configurar(const ArquivoConfiguracao::Valores& valores) {
-  QDir().mkpath(AmbienteDeTeste::pastaConfiguracao());
-  QVERIFY(ArquivoConfiguracao(ArquivoConf()).gravar(valores));
-}
-
-QString Conf(const QString& chave) {
-  return ArquivoConfiguracao(ArquivoConf()).lerTexto(chave);
-}
-
 QString Cor(QWidget* w, QPalette::ColorRole papel) {
   return w->palette().color(papel).name();
 }
@@ -60,10 +47,10 @@ class TstCalibracao : public QObject {
     QVERIFY(!j.metade[1]->btZerar->isEnabled());
     j.btConfirmar->click();
     QCOMPARE(j.result(), int(QDialog::Accepted));
-    QCOMPARE(Conf("LateralP1"), QString("Única"));
-    QCOMPARE(Conf("LateralP2"), QString("Inativa"));
-    QCOMPARE(Conf("P1Ativa"), QString("1"));
-    QCOMPARE(Conf("P2Ativa"), QString("0"));
+    QCOMPARE(AmbienteDeTeste::conf("LateralP1"), QString("Única"));
+    QCOMPARE(AmbienteDeTeste::conf("LateralP2"), QString("Inativa"));
+    QCOMPARE(AmbienteDeTeste::conf("P1Ativa"), QString("1"));
+    QCOMPARE(AmbienteDeTeste::conf("P2Ativa"), QString("0"));
   }
 
   // The main window's command: commands off while the window is open, the active flags re-read
@@ -82,11 +69,12 @@ class TstCalibracao : public QObject {
     QVERIFY(comandosDesligados);
     QVERIFY(p.parametros().plataforma(2).Ativa);
     QVERIFY(p.NovaAvaliacao->isEnabled());
-    QCOMPARE(Conf("LateralP2"), QString("Esquerda"));
+    QCOMPARE(AmbienteDeTeste::conf("LateralP2"), QString("Esquerda"));
   }
 
   void ladosLembradosEOpostos() {
-    Configurar({{"P2Ativa", "1"}, {"UltimaLateralP1", "Esquerda"}, {"UltimaLateralP2", "Direita"}});
+    QVERIFY(AmbienteDeTeste::configurar(
+        {{"P2Ativa", "1"}, {"UltimaLateralP1", "Esquerda"}, {"UltimaLateralP2", "Direita"}}));
     TfrmPrincipal p;
     TfrmCalibracao j(p, nullptr);
     QCOMPARE(j.metade[0]->cpLateral->currentText(), QString("Esquerda"));
@@ -96,10 +84,10 @@ class TstCalibracao : public QObject {
     emit lado1->activated(lado1->currentIndex());
     QCOMPARE(j.metade[1]->cpLateral->currentText(), QString("Esquerda"));
     j.btConfirmar->click();
-    QCOMPARE(Conf("LateralP1"), QString("Direita"));
-    QCOMPARE(Conf("LateralP2"), QString("Esquerda"));
-    QCOMPARE(Conf("UltimaLateralP1"), QString("Direita"));
-    QCOMPARE(Conf("UltimaLateralP2"), QString("Esquerda"));
+    QCOMPARE(AmbienteDeTeste::conf("LateralP1"), QString("Direita"));
+    QCOMPARE(AmbienteDeTeste::conf("LateralP2"), QString("Esquerda"));
+    QCOMPARE(AmbienteDeTeste::conf("UltimaLateralP1"), QString("Direita"));
+    QCOMPARE(AmbienteDeTeste::conf("UltimaLateralP2"), QString("Esquerda"));
   }
 
   void nenhumaAtivaERecusada() {
@@ -114,7 +102,8 @@ class TstCalibracao : public QObject {
     QCOMPARE(m[0].texto, QString("Pelo menos uma das Plataformas deve ser selecionada."));
     QCOMPARE(m[0].titulo, QString("Calibração"));
     QCOMPARE(m[0].icone, QMessageBox::Warning);
-    QVERIFY(!QFile::exists(ArquivoConf()) || Conf("P1Ativa") != "0");
+    QVERIFY(!QFile::exists(AmbienteDeTeste::arquivoConfiguracao()) ||
+            AmbienteDeTeste::conf("P1Ativa") != "0");
   }
 
   void campoDeCarga() {
@@ -156,16 +145,16 @@ class TstCalibracao : public QObject {
     QCOMPARE(m[2].titulo, QString("Plataforma 1 - Calibração com Peso"));
     QCOMPARE(m[3].texto, QString("Calibração com Peso realizada com sucesso!"));
     QCOMPARE(m[3].icone, QMessageBox::Information);
-    QCOMPARE(Conf("IDCP1"), QString("10,000"));
-    QCOMPARE(Conf("SemPesoP1"), QString("100,000"));
-    QCOMPARE(Conf("ComPesoP1"), QString("600,000"));
-    QCOMPARE(Conf("CargaP1"), QString("50,000"));
+    QCOMPARE(AmbienteDeTeste::conf("IDCP1"), QString("10,000"));
+    QCOMPARE(AmbienteDeTeste::conf("SemPesoP1"), QString("100,000"));
+    QCOMPARE(AmbienteDeTeste::conf("ComPesoP1"), QString("600,000"));
+    QCOMPARE(AmbienteDeTeste::conf("CargaP1"), QString("50,000"));
     QCOMPARE(p.parametros().plataforma(1).IDC, 10.0);
     QVERIFY(j.tmLeitura->isActive());
   }
 
   void cancelarSegundaPerguntaNaoMudaNada() {
-    Configurar({{"SemPesoP1", "7,000"}});
+    QVERIFY(AmbienteDeTeste::configurar({{"SemPesoP1", "7,000"}}));
     Simulador sim;
     QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio", "--ruido", "0"}));
     TfrmPrincipal p;
@@ -180,7 +169,7 @@ class TstCalibracao : public QObject {
     QCOMPARE(m.last().texto, QString("Calibração cancelada!"));
     QCOMPARE(m.last().icone, QMessageBox::Warning);
     QCOMPARE(m.last().titulo, QString("Plataforma 1 - Calibração com Peso"));
-    QCOMPARE(Conf("SemPesoP1"), QString("7,000"));
+    QCOMPARE(AmbienteDeTeste::conf("SemPesoP1"), QString("7,000"));
     QCOMPARE(p.parametros().plataforma(1).SemPeso, 7.0);
   }
 
@@ -197,11 +186,12 @@ class TstCalibracao : public QObject {
     QCOMPARE(m[0].texto, QString("O valor da Carga deve ser informado."));
     QCOMPARE(m[0].titulo, QString("Plataforma 1 - Calibração"));
     QCOMPARE(m[0].icone, QMessageBox::Information);
-    QVERIFY(!QFile::exists(ArquivoConf()) || Conf("IDCP1") == "1,000");
+    QVERIFY(!QFile::exists(AmbienteDeTeste::arquivoConfiguracao()) ||
+            AmbienteDeTeste::conf("IDCP1") == "1,000");
   }
 
   void leituraQueFalhaNaMedicao() {
-    Configurar({{"SemPesoP1", "7,000"}});
+    QVERIFY(AmbienteDeTeste::configurar({{"SemPesoP1", "7,000"}}));
     Simulador sim;
     QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio"}));
     TfrmPrincipal p;
@@ -217,13 +207,13 @@ class TstCalibracao : public QObject {
     QCOMPARE(m[1].texto, QString("Processo de Zerar não efetuado corretamente, tentar novamente."));
     QCOMPARE(m[1].titulo, QString("Plataforma 1 - Zerar"));
     QCOMPARE(m[1].icone, QMessageBox::Critical);
-    QCOMPARE(Conf("SemPesoP1"), QString("7,000"));
+    QCOMPARE(AmbienteDeTeste::conf("SemPesoP1"), QString("7,000"));
     QCOMPARE(p.parametros().plataforma(1).SemPeso, 7.0);
     QVERIFY(j.tmLeitura->isActive());
   }
 
   void taraERemoverTara() {
-    Configurar({{"SemPesoP1", "100000,000"}, {"IDCP1", "1000,000"}});
+    QVERIFY(AmbienteDeTeste::configurar({{"SemPesoP1", "100000,000"}, {"IDCP1", "1000,000"}}));
     Simulador sim;
     QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio", "--ruido", "0"}));
     QVERIFY(sim.comando("carga 1 20"));
@@ -237,16 +227,16 @@ class TstCalibracao : public QObject {
                QString("Cálculo da Tara realizado com sucesso!"));
       QCOMPARE(j.metade[0]->btTara->text(), QString("Remover Tara"));
       QCOMPARE(j.metade[0]->cpTara->text(), QString("20,000"));
-      QCOMPARE(Conf("TaraP1"), QString("20,000"));
-      QCOMPARE(Conf("btTaraP1"), QString("Remover Tara"));
+      QCOMPARE(AmbienteDeTeste::conf("TaraP1"), QString("20,000"));
+      QCOMPARE(AmbienteDeTeste::conf("btTaraP1"), QString("Remover Tara"));
     }
     {
       TfrmCalibracao j(p, nullptr);  // reopened: the tare is still on
       QCOMPARE(j.metade[0]->btTara->text(), QString("Remover Tara"));
       j.metade[0]->btTara->click();
       QCOMPARE(j.metade[0]->btTara->text(), QString("Tara"));
-      QCOMPARE(Conf("TaraP1"), QString("0,000"));
-      QCOMPARE(Conf("btTaraP1"), QString("Tara"));
+      QCOMPARE(AmbienteDeTeste::conf("TaraP1"), QString("0,000"));
+      QCOMPARE(AmbienteDeTeste::conf("btTaraP1"), QString("Tara"));
       QCOMPARE(p.parametros().plataforma(1).Tara, 0.0);
     }
   }
@@ -265,8 +255,8 @@ class TstCalibracao : public QObject {
     QCOMPARE(entrada.tipo, DialogosRoteirizados::Tipo::Entrada);
     QCOMPARE(entrada.titulo, QString("Plataforma 1 - Editar"));
     QCOMPARE(entrada.texto, QString("Informe o Índice de Correção:"));
-    QCOMPARE(Conf("IDCP1"), QString("2,500"));
-    QCOMPARE(Conf("SemPesoP1"), QString("100000,000"));
+    QCOMPARE(AmbienteDeTeste::conf("IDCP1"), QString("2,500"));
+    QCOMPARE(AmbienteDeTeste::conf("SemPesoP1"), QString("100000,000"));
     QCOMPARE(j.metade[0]->cpIC->text(), QString("2,500"));
   }
 

@@ -14,15 +14,6 @@
 
 namespace {
 
-QString ArquivoConf() {
-  return AmbienteDeTeste::pastaConfiguracao() + "brivana.conf";
-}
-
-void Configurar(const ArquivoConfiguracao::Valores& valores) {
-  QDir().mkpath(AmbienteDeTeste::pastaConfiguracao());
-  QVERIFY(ArquivoConfiguracao(ArquivoConf()).gravar(valores));
-}
-
 double Numero(const QString& texto) {
   double v = 0;
   return TextoParaDecimal(texto, &v) ? v : qQNaN();
@@ -68,7 +59,7 @@ class TstInicio : public QObject {
   }
 
   void plataforma2Ausente() {
-    Configurar({{"P2Ativa", "1"}});
+    QVERIFY(AmbienteDeTeste::configurar({{"P2Ativa", "1"}}));
     Simulador sim;
     QVERIFY(sim.iniciar({"--dispositivos", "1"}));
     TfrmPrincipal p;
@@ -110,7 +101,7 @@ class TstInicio : public QObject {
   }
 
   void zerarDeixaALeituraPertoDeZero() {
-    Configurar({{"IDCP1", "1000,000"}});
+    QVERIFY(AmbienteDeTeste::configurar({{"IDCP1", "1000,000"}}));
     Simulador sim;
     QVERIFY(sim.iniciar({"--dispositivos", "1", "--cenario", "vazio"}));
     TfrmPrincipal p;
@@ -130,7 +121,7 @@ class TstInicio : public QObject {
   // With the platform empty then loaded with 50 kg, "Calibrar" finds the device's own scale and
   // the live reading then shows the load.
   void calibracaoDePontaAPonta() {
-    Configurar({{"P2Ativa", "1"}});
+    QVERIFY(AmbienteDeTeste::configurar({{"P2Ativa", "1"}}));
     Simulador sim;
     // 1000 counts per kg; noise 0.01 kg per sample, so one live reading lands well inside 0.05 kg.
     QVERIFY(sim.iniciar({"--cenario", "vazio", "--ruido", "0.01"}));

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/ArquivoConfiguracao.h"
 #include "app/Pastas.h"
 #include "device/untProtocolo.h"
 
@@ -42,6 +43,19 @@ QString pastaConfiguracao() {
 
 QString pastaDados() {
   return MontarPastas(QString()).dados;
+}
+
+QString arquivoConfiguracao() {
+  return MontarPastas(QString()).arquivoConfiguracao;
+}
+
+bool configurar(const QList<QPair<QString, QString>>& valores) {
+  return QDir().mkpath(pastaConfiguracao()) &&
+         ArquivoConfiguracao(arquivoConfiguracao()).gravar(valores);
+}
+
+QString conf(const QString& chave) {
+  return ArquivoConfiguracao(arquivoConfiguracao()).lerTexto(chave);
 }
 
 }  // namespace AmbienteDeTeste

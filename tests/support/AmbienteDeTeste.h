@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // Every test runs in a throw-away HOME so that no test touches a real user's settings or data.
@@ -15,6 +17,13 @@ QString casa();
 // Settings folder and data folder the program derives from the current HOME.
 QString pastaConfiguracao();
 QString pastaDados();
+
+// The program's settings file in the current HOME.
+QString arquivoConfiguracao();
+// Writes keys into it (creating the folder) as a test's starting point; false on failure.
+[[nodiscard]] bool configurar(const QList<QPair<QString, QString>>& valores);
+// A key as the program would read it, with its own default.
+QString conf(const QString& chave);
 
 }  // namespace AmbienteDeTeste
 
