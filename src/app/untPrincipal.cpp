@@ -22,6 +22,8 @@
 #include "app/untTiposFuncoes.h"
 #include "calibration/untCalibracao.h"
 #include "device/untConfCOM.h"
+#include "records/untCadAvaliados.h"
+#include "records/untCadGrupos.h"
 #include "records/untDM.h"
 
 namespace {
@@ -162,6 +164,8 @@ void TfrmPrincipal::CriarComandos() {
   connect(Fechar, &QAction::triggered, this, &TfrmPrincipal::FecharExecute);
   connect(Comunicacao, &QAction::triggered, this, &TfrmPrincipal::ComunicacaoExecute);
   connect(Parametros, &QAction::triggered, this, &TfrmPrincipal::ParametrosExecute);
+  connect(CadAvaliados, &QAction::triggered, this, &TfrmPrincipal::CadAvaliadosExecute);
+  connect(CadGrupos, &QAction::triggered, this, &TfrmPrincipal::CadGruposExecute);
 }
 
 void TfrmPrincipal::CriarMenu() {
@@ -361,6 +365,14 @@ void TfrmPrincipal::ComunicacaoExecute() {
   std::ignore = ArquivoConfiguracao(pastas_.arquivoConfiguracao)
                     .gravar({{"HardP1COM", parametros_.plataforma(1).HardCOM},
                              {"HardP2COM", parametros_.plataforma(2).HardCOM}});
+}
+
+void TfrmPrincipal::CadAvaliadosExecute() {
+  ExecutarJanela(std::make_unique<TfrmCadAvaliados>(*this, this));
+}
+
+void TfrmPrincipal::CadGruposExecute() {
+  ExecutarJanela(std::make_unique<TfrmCadGrupos>(*this, this));
 }
 
 void TfrmPrincipal::CentralizarJanela(QWidget* janela) const {

@@ -102,6 +102,8 @@ class TfrmPrincipal : public QMainWindow {
   void AjustarLogotipo();
   void FecharExecute();
   void ComunicacaoExecute();
+  void CadAvaliadosExecute();
+  void CadGruposExecute();
   void ParametrosExecute();
   void tmSensorTimer();
 

@@ -1,0 +1,275 @@
+#include "records/Cadastro.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/ServicoDialogos.h"
+#include "app/untImagens.h"
+#include "app/untPrincipal.h"
+#include "calibration/CoresCalibracao.h"
+#include "records/Conjunto.h"
+#include "records/ModeloConjunto.h"
+#include "records/PesquisaCadastro.h"
+#include "records/untDM.h"
+
+namespace {
+
+constexpr int kLarguraFaixa = 150;
+
+// The frame pictures of the image holder joined into one strip above the buttons.
+QPixmap Faixa(const TfrmImagens& imagens) {
+  const QImage& esquerda = imagens.molduraEsquerda();
+  const QImage& direita = imagens.molduraDireita();
+  QPixmap faixa(kLarguraFaixa, esquerda.height());
+  faixa.fill(Qt::transparent);
+  QPainter pintor(&faixa);
+  pintor.drawImage(0, 0, esquerda);
+  pintor.drawImage(QRect(esquerda.width(), 0, kLarguraFaixa - esquerda.width() - direita.width(),
+                         esquerda.height()),
+                   imagens.molduraCentro());
+  pintor.drawImage(kLarguraFaixa - direita.width(), 0, direita);
+  return faixa;
+}
+
+}  // namespace
+
+Cadastro::Cadastro(TfrmPrincipal& principal, Conjunto& conjunto, EstadoPesquisa& pesquisa,
+                   ConfiguracaoCadastro configuracao, QWidget* pai)
+    : QDialog(pai),
+      principal_(principal),
+      conjunto_(conjunto),
+      pesquisa_(pesquisa),
+      configuracao_(std::move(configuracao)),
+      modelo_(new ModeloConjunto(conjunto, this)) {
+  setObjectName(configuracao_.nomeObjeto);
+  setWindowTitle(configuracao_.titulo);
+  PintarJanela(this);
+
+  DBGrid = new QTableView(this);
+  DBGrid->setObjectName("DBGrid");
+  DBGrid->setModel(modelo_);
+  DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  DBGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // Fixed row heights keep a grid of thousands of rows from measuring each one.
+  DBGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  DBGrid->verticalHeader()->setDefaultSectionSize(DBGrid->fontMetrics().height() + 6);
+  DBGrid->verticalHeader()->setFixedWidth(12);
+  const int letra = DBGrid->fontMetrics().averageCharWidth();
+  for (int c = 0; c < conjunto_.quantidadeCampos(); ++c) {
+    const DefinicaoCampo& campo = conjunto_.campos()[c];
+    const int titulo = DBGrid->fontMetrics().horizontalAdvance(campo.rotuloExibido());
+    const int largura = campo.largura > 0 ? campo.largura * letra : 8 * letra;
+    DBGrid->setColumnWidth(c, std::max(largura, titulo) + 12);
+  }
+  DBGrid->installEventFilter(this);
+  DBGrid->setMinimumSize(640, 360);
+
+  const QList<QPixmap>& figuras = principal_.listas().ImgListBtn16x32;
+  const auto botao = [&](const char* nome, const char* texto, int figura) {
+    auto* b = new QPushButton(QString::fromUtf8(texto), this);
+    b->setObjectName(nome);
+    b->setIcon(QIcon(figuras.value(figura)));
+    b->setIconSize(QSize(32, 16));
+    b->setAutoDefault(false);
+    return b;
+  };
+  btInserir = botao("btInserir", "&Inserir", 0);
+  btAlterar = botao("btAlterar", "&Alterar", 1);
+  btExcluir = botao("btExcluir", "&Excluir", 2);
+  btLocalizar = botao("btLocalizar", "&Localizar", 3);
+  btLocalizarProximo = botao("btLocalizarProximo", "Localizar &Próximo", 4);
+  btFechar = botao("btFechar", "&Fechar", 5);
+  for (QPushButton* b : {btAlterar, btExcluir, btLocalizar, btLocalizarProximo})
+    b->setEnabled(false);
+
+  auto* imFundo = new QLabel(this);
+  imFundo->setObjectName("imFundo");
+  imFundo->setPixmap(Faixa(principal_.imagens()));
+  auto* botoes = new QVBoxLayout;
+  botoes->addWidget(imFundo);
+  for (QPushButton* b :
+       {btInserir, btAlterar, btExcluir, btLocalizar, btLocalizarProximo, btFechar})
+    botoes->addWidget(b);
+  botoes->addStretch();
+  auto* linha = new QHBoxLayout(this);
+  linha->addLayout(botoes);
+  linha->addWidget(DBGrid, 1);
+
+  connect(btInserir, &QPushButton::clicked, this, &Cadastro::btInserirClick);
+  connect(btAlterar, &QPushButton::clicked, this, &Cadastro::btAlterarClick);
+  connect(btExcluir, &QPushButton::clicked, this, &Cadastro::btExcluirClick);
+  connect(btLocalizar, &QPushButton::clicked, this, &Cadastro::btLocalizarClick);
+  connect(btLocalizarProximo, &QPushButton::clicked, this, &Cadastro::btLocalizarProximoClick);
+  connect(btFechar, &QPushButton::clicked, this, &QDialog::accept);
+  connect(&conjunto_, &Conjunto::linhaAtualMudou, this, &Cadastro::SincronizarGrade);
+  connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& atual) {
+            if (!sincronizando_ && atual.isValid() && atual.row() != conjunto_.recNo())
+              EscolherLinha(atual.row());
+          });
+  connect(DBGrid, &QTableView::clicked, this, [this](const QModelIndex& indice) {
+    // A click chooses the row again even when it is current, leaving end-of-data.
+    EscolherLinha(indice.row());
+    HabilitarBotoes();
+  });
+  SincronizarGrade();
+}
+
+Cadastro::~Cadastro() = default;
+
+void Cadastro::showEvent(QShowEvent* evento) {
+  QDialog::showEvent(evento);
+  HabilitarBotoes();
+  DBGrid->setFocus(Qt::OtherFocusReason);
+}
+
+void Cadastro::EscolherLinha(int linha) {
+  if (!conjunto_.moveTo(linha)) SincronizarGrade();
+}
+
+void Cadastro::SincronizarGrade() {
+  sincronizando_ = true;
+  const int linha = conjunto_.recNo();
+  if (linha >= 0 && linha < modelo_->rowCount()) {
+    const QModelIndex indice = modelo_->index(linha, 0);
+    DBGrid->selectionModel()->setCurrentIndex(
+        indice, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    DBGrid->scrollTo(indice);
+  } else {
+    DBGrid->selectionModel()->clearSelection();
+  }
+  sincronizando_ = false;
+}
+
+bool Cadastro::ChaveProtegida() const {
+  return configuracao_.protegeChaveZero && conjunto_.inteiro(configuracao_.campoChave) <= 0;
+}
+
+void Cadastro::HabilitarBotoes() {
+  const bool temLinhas = conjunto_.active() && !conjunto_.isEmpty();
+  const bool alteravel = temLinhas && !ChaveProtegida();
+  btAlterar->setEnabled(alteravel);
+  btExcluir->setEnabled(alteravel);
+  btLocalizar->setEnabled(temLinhas);
+  btLocalizarProximo->setEnabled(temLinhas);
+}
+
+void Cadastro::Reabrir() {
+  conjunto_.close();
+  if (!conjunto_.open())
+    Mensagem(this,
+             QStringLiteral("Não foi possível reabrir o cadastro:\n") + conjunto_.ultimoErro(),
+             QMessageBox::Critical);
+  SincronizarGrade();
+}
+
+void Cadastro::Concluir(bool confirmado) {
+  if (confirmado && !conjunto_.post()) {
+    Mensagem(this, QStringLiteral("Não foi possível gravar o registro:\n") + conjunto_.ultimoErro(),
+             QMessageBox::Critical);
+  }
+  // After a refused post the row is still pending: nothing of it may stay behind.
+  conjunto_.cancel();
+  Reabrir();
+}
+
+void Cadastro::btInserirClick() {
+  const qint64 chave = ProximaChave(conjunto_, configuracao_.campoChave);
+  if (!conjunto_.append() || !conjunto_.definir(configuracao_.campoChave, chave)) {
+    Mensagem(this, conjunto_.ultimoErro(), QMessageBox::Critical);
+    conjunto_.cancel();
+    return;
+  }
+  Concluir(ExecutarDialogo(true) == QDialog::Accepted);
+  HabilitarBotoes();
+}
+
+void Cadastro::btAlterarClick() {
+  if (conjunto_.isEmpty()) return;
+  if (!conjunto_.edit()) {
+    Mensagem(this, conjunto_.ultimoErro(), QMessageBox::Critical);
+    return;
+  }
+  Concluir(ExecutarDialogo(false) == QDialog::Accepted);
+}
+
+bool Cadastro::TemAmostragens() const {
+  const Conjunto& avaliacoes = principal_.dm().qAvaliacoes();
+  const int campo = avaliacoes.indiceCampo(configuracao_.campoChave);
+  const qint64 chave = conjunto_.inteiro(configuracao_.campoChave);
+  for (int linha = 0; linha < avaliacoes.recordCount(); ++linha) {
+    const QVariant valor = avaliacoes.valorNaLinha(linha, campo);
+    if (valor.isValid() && valor.toLongLong() == chave) return true;
+  }
+  return false;
+}
+
+void Cadastro::btExcluirClick() {
+  if (configuracao_.protegeChaveZero && !conjunto_.isEmpty() && ChaveProtegida()) return;
+  if (!conjunto_.eof() &&
+      Mensagem(this, QStringLiteral("Confirma a exclusão?"), QMessageBox::Question,
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+    if (TemAmostragens()) {
+      Mensagem(this, configuracao_.textoComAmostragens, QMessageBox::Critical);
+    } else if (!conjunto_.remove()) {
+      Mensagem(this,
+               QStringLiteral("Não foi possível excluir o registro:\n") + conjunto_.ultimoErro(),
+               QMessageBox::Critical);
+      Reabrir();
+    }
+    SincronizarGrade();
+  }
+  HabilitarBotoes();
+}
+
+void Cadastro::btLocalizarClick() {
+  const std::optional<QString> resposta = Dialogos().entrada(
+      this, QStringLiteral("Palavra a localizar:"), QStringLiteral("Pesquisar"), pesquisa_.palavra);
+  pesquisa_.palavra = resposta.value_or(pesquisa_.palavra).toUpper();
+  conjunto_.first();
+  pesquisa_.ultimoAchado.clear();
+  btLocalizarProximoClick();
+}
+
+void Cadastro::btLocalizarProximoClick() {
+  DBGrid->setUpdatesEnabled(false);
+  LocalizarProximo(conjunto_, pesquisa_);
+  DBGrid->setUpdatesEnabled(true);
+  SincronizarGrade();
+}
+
+bool Cadastro::eventFilter(QObject* objeto, QEvent* evento) {
+  if (objeto != DBGrid) return QDialog::eventFilter(objeto, evento);
+  const bool pressionada = evento->type() == QEvent::KeyPress;
+  if (!pressionada && evento->type() != QEvent::KeyRelease) return false;
+  const auto* tecla = static_cast<QKeyEvent*>(evento);
+  switch (tecla->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (pressionada) btAlterarClick();
+      return true;
+    case Qt::Key_Insert:
+      if (pressionada) btInserirClick();
+      return true;
+    case Qt::Key_Delete:
+      if (pressionada) btExcluirClick();
+      return true;
+    case Qt::Key_F3:
+      if (!pressionada) return false;
+      if (tecla->modifiers() & Qt::ControlModifier)
+        btLocalizarProximoClick();
+      else
+        btLocalizarClick();
+      return true;
+    default:
+      return false;
+  }
+}
