@@ -1,5 +1,7 @@
 #include "app/ListasDeImagens.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QPainter>
 #include <algorithm>
 
@@ -69,4 +71,13 @@ ListasDeImagens MontarImagens(const TfrmImagens& imagens, const QColor& faceDeBo
         QPixmap::fromImage(BrancoTransparente(SobreFundo(icone, Qt::white))));
   }
   return listas;
+}
+
+void AplicarGlifo(QAbstractButton* botao, const QPixmap& tira) {
+  const int largura = tira.width() / 2;
+  QIcon icone;
+  icone.addPixmap(tira.copy(0, 0, largura, tira.height()), QIcon::Normal);
+  icone.addPixmap(tira.copy(largura, 0, largura, tira.height()), QIcon::Disabled);
+  botao->setIcon(icone);
+  botao->setIconSize(QSize(largura, tira.height()));
 }

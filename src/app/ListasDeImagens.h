@@ -22,3 +22,9 @@ struct ListasDeImagens {
 // size filled with the button face colour (white for the entries meant for white buttons); the
 // 48 x 48 icons go on white, and white is then made transparent.
 [[nodiscard]] ListasDeImagens MontarImagens(const TfrmImagens& imagens, const QColor& faceDeBotao);
+
+class QAbstractButton;
+
+// Puts a two-glyph strip of the button lists on a button: the left glyph for the enabled button,
+// the right, greyed one for the disabled button.
+void AplicarGlifo(QAbstractButton* botao, const QPixmap& tira);

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/ListasDeImagens.h"
 #include "app/MonitorDePlataformas.h"
 #include "app/ServicoDialogos.h"
 #include "app/untImagens.h"
@@ -56,9 +57,8 @@ TfrmConfCOM::TfrmConfCOM(TfrmPrincipal& principal, QWidget* pai)
   btTeste = new QPushButton(kTextoTeste, this);
   btTeste->setObjectName("btTeste");
   btTeste->setEnabled(false);
-  btTeste->setIcon(QIcon(principal.listas().ImgListBtn32x64.at(
-      static_cast<int>(TfrmImagens::Botao32x64::TesteSerial))));
-  btTeste->setIconSize(QSize(64, 32));
+  AplicarGlifo(btTeste, principal.listas().ImgListBtn32x64.at(
+                            static_cast<int>(TfrmImagens::Botao32x64::TesteSerial)));
   btConfirmar = new QPushButton(QStringLiteral("&Confirmar"), this);
   btConfirmar->setObjectName("btConfirmar");
   btConfirmar->setEnabled(false);

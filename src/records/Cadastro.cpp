@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/ListasDeImagens.h"
 #include "app/ServicoDialogos.h"
 #include "app/untImagens.h"
 #include "app/untPrincipal.h"
@@ -76,8 +77,7 @@ Cadastro::Cadastro(TfrmPrincipal& principal, Conjunto& conjunto, EstadoPesquisa&
   const auto botao = [&](const char* nome, const char* texto, int figura) {
     auto* b = new QPushButton(QString::fromUtf8(texto), this);
     b->setObjectName(nome);
-    b->setIcon(QIcon(figuras.value(figura)));
-    b->setIconSize(QSize(32, 16));
+    AplicarGlifo(b, figuras.value(figura));
     b->setAutoDefault(false);
     return b;
   };

@@ -17,18 +17,13 @@ namespace {
 
 // Runs `passos` on the communication window once it has listed the ports, while the command
 // holds it open modally.
-void NaJanela(std::function<void(TfrmConfCOM&)> passos) {
-  auto* espera = new QTimer;
-  espera->setInterval(20);
-  QObject::connect(espera, &QTimer::timeout, [espera, passos] {
-    auto* janela = qobject_cast<TfrmConfCOM*>(QApplication::activeModalWidget());
-    if (!janela || janela->stLocalizando->text() != "Portas Seriais localizadas no sistema:")
-      return;
-    espera->stop();
-    espera->deleteLater();
-    passos(*janela);
+void NaJanelaListada(std::function<void(TfrmConfCOM&)> passos) {
+  NaJanela<TfrmConfCOM>([passos](TfrmConfCOM& janela) {
+    QVERIFY(QTest::qWaitFor(
+        [&] { return janela.stLocalizando->text() == "Portas Seriais localizadas no sistema:"; },
+        10000));
+    passos(janela);
   });
-  espera->start();
 }
 
 QStringList Linhas(QTreeWidget* lista) {
@@ -55,7 +50,7 @@ class TstComunicacao : public QObject {
 
   // Presses the test button, then confirms (or cancels); returns the messages shown.
   QList<DialogosRoteirizados::Chamada> Testar(TfrmPrincipal& p, bool confirmar, int vezes = 1) {
-    NaJanela([=](TfrmConfCOM& j) {
+    NaJanelaListada([=](TfrmConfCOM& j) {
       for (int i = 0; i < vezes; ++i) j.btTeste->click();
       (confirmar && j.btConfirmar->isEnabled() ? j.btConfirmar : j.btCancelar)->click();
     });
@@ -150,7 +145,7 @@ class TstComunicacao : public QObject {
     auto p = Principal(true, true);
     bool testeHabilitado = true;
     int linhas = -1;
-    NaJanela([&](TfrmConfCOM& j) {
+    NaJanelaListada([&](TfrmConfCOM& j) {
       testeHabilitado = j.btTeste->isEnabled();
       linhas = j.lbPortas->topLevelItemCount();
       j.btCancelar->click();
@@ -181,7 +176,7 @@ class TstComunicacao : public QObject {
     p->parametros().plataforma(1).HardCOM = "antiga";
     QStringList linhas;
     bool confirmarHabilitado = true;
-    NaJanela([&](TfrmConfCOM& j) {
+    NaJanelaListada([&](TfrmConfCOM& j) {
       linhas = Linhas(j.lbPortas);
       confirmarHabilitado = j.btConfirmar->isEnabled();
       j.btCancelar->click();

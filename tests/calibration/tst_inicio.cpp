@@ -19,12 +19,6 @@ double Numero(const QString& texto) {
   return TextoParaDecimal(texto, &v) ? v : qQNaN();
 }
 
-// Saves a picture of the window when BRIVANA_CAPTURAS names a folder (for looking at it).
-void Capturar(QWidget& janela, const QString& nome) {
-  const QString pasta = qEnvironmentVariable("BRIVANA_CAPTURAS");
-  if (!pasta.isEmpty()) janela.grab().save(pasta + '/' + nome + ".png");
-}
-
 }  // namespace
 
 class TstInicio : public QObject {

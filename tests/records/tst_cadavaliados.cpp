@@ -5,7 +5,6 @@
 #include <QTableView>
 
 #include "ApoioBanco.h"
-#include "ApoioCadastro.h"
 #include "app/untPrincipal.h"
 #include "records/Conjunto.h"
 #include "records/PesquisaCadastro.h"
@@ -244,6 +243,24 @@ class TstCadAvaliados : public QObject {
     QCOMPARE(mensagens[0].texto, QString("A data informada não é válida!"));
     QCOMPARE(mensagens[0].icone, QMessageBox::Critical);
     QCOMPARE(focado, QString("cpNascimento"));
+  }
+
+  // A register with a few rows and the dialog, saved as pictures when BRIVANA_CAPTURAS is set.
+  void aparencia() {
+    Avaliado(1, "BRUNO", Dia(1990, 3, 15), QStringLiteral("M"));
+    Avaliado(2, "ANA CLARA", Dia(1988, 7, 2));
+    Avaliado(3, "JOAO PEDRO", Dia(2001, 11, 30), QStringLiteral("M"));
+    auto cad = Abrir();
+    Capturar(*cad, "cadastro-avaliados");
+    bool aberto = false;
+    NaJanela<TfrmNovoAvaliado>([&](TfrmNovoAvaliado& d) {
+      aberto = true;
+      Capturar(d, "novo-avaliado");
+      d.reject();
+    });
+    cad->btInserir->click();
+    QVERIFY(aberto);
+    QCOMPARE(avaliados().recordCount(), 3);  // cancelled: no row left behind
   }
 
   void alteracaoDeSexoVazioPropoeMasculino() {

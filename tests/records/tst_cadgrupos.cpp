@@ -4,7 +4,6 @@
 #include <QTableView>
 
 #include "ApoioBanco.h"
-#include "ApoioCadastro.h"
 #include "app/untPrincipal.h"
 #include "records/Conjunto.h"
 #include "records/untCadGrupos.h"
