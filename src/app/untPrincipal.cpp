@@ -24,6 +24,7 @@
 #include "device/untConfCOM.h"
 #include "records/untCadAvaliados.h"
 #include "records/untCadGrupos.h"
+#include "records/untCadLaboratorio.h"
 #include "records/untDM.h"
 
 namespace {
@@ -166,6 +167,7 @@ void TfrmPrincipal::CriarComandos() {
   connect(Parametros, &QAction::triggered, this, &TfrmPrincipal::ParametrosExecute);
   connect(CadAvaliados, &QAction::triggered, this, &TfrmPrincipal::CadAvaliadosExecute);
   connect(CadGrupos, &QAction::triggered, this, &TfrmPrincipal::CadGruposExecute);
+  connect(CadLaboratorio, &QAction::triggered, this, &TfrmPrincipal::CadLaboratorioExecute);
 }
 
 void TfrmPrincipal::CriarMenu() {
@@ -373,6 +375,13 @@ void TfrmPrincipal::CadAvaliadosExecute() {
 
 void TfrmPrincipal::CadGruposExecute() {
   ExecutarJanela(std::make_unique<TfrmCadGrupos>(*this, this));
+}
+
+void TfrmPrincipal::CadLaboratorioExecute() {
+  ExecutarJanela(std::make_unique<TfrmCadLaboratorio>(*this, this),
+                 [](QDialog& janela, int resultado) {
+                   std::ignore = static_cast<TfrmCadLaboratorio&>(janela).Concluir(resultado);
+                 });
 }
 
 void TfrmPrincipal::CentralizarJanela(QWidget* janela) const {

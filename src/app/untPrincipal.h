@@ -104,6 +104,7 @@ class TfrmPrincipal : public QMainWindow {
   void ComunicacaoExecute();
   void CadAvaliadosExecute();
   void CadGruposExecute();
+  void CadLaboratorioExecute();
   void ParametrosExecute();
   void tmSensorTimer();
 

@@ -10,6 +10,12 @@ target_sources(brivana_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/untNovoAvaliado.h
   ${CMAKE_CURRENT_LIST_DIR}/untCadGrupos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/untCadGrupos.h
+  ${CMAKE_CURRENT_LIST_DIR}/DialogoDeTextos.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogoDeTextos.h
   ${CMAKE_CURRENT_LIST_DIR}/untNovoGrupo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/untNovoGrupo.h
+  ${CMAKE_CURRENT_LIST_DIR}/untCadLaboratorio.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/untCadLaboratorio.h
+  ${CMAKE_CURRENT_LIST_DIR}/untNovoAvaliador.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/untNovoAvaliador.h
 )

@@ -1,15 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "records/DialogoDeTextos.h"
 
-class Conjunto;
-class QLineEdit;
-class QPushButton;
-
-// The group dialog, under the same contract as the subject dialog: the caller puts the groups
-// dataset in append or edit mode, sets the caption and the confirm button's text and runs
-// exec(); accepted means the caller posts the row, rejected that it cancels it.
-class TfrmNovoGrupo : public QDialog {
+// The group dialog.
+class TfrmNovoGrupo : public DialogoDeTextos {
   Q_OBJECT
 
  public:
@@ -19,14 +13,4 @@ class TfrmNovoGrupo : public QDialog {
   QLineEdit* cpNome;
   QLineEdit* cpTemporada;
   QLineEdit* cpObservacao;
-  QPushButton* btInserir;
-  QPushButton* btCancelar;
-
- protected:
-  void showEvent(QShowEvent* evento) override;
-
- private:
-  void btInserirClick();
-
-  Conjunto& grupos_;
 };
