@@ -15,30 +15,9 @@
 #include "app/untPrincipal.h"
 #include "calibration/CoresCalibracao.h"
 #include "records/Conjunto.h"
-#include "records/ModeloConjunto.h"
+#include "records/GradeDeConjunto.h"
 #include "records/PesquisaCadastro.h"
 #include "records/untDM.h"
-
-namespace {
-
-constexpr int kLarguraFaixa = 150;
-
-// The frame pictures of the image holder joined into one strip above the buttons.
-QPixmap Faixa(const TfrmImagens& imagens) {
-  const QImage& esquerda = imagens.molduraEsquerda();
-  const QImage& direita = imagens.molduraDireita();
-  QPixmap faixa(kLarguraFaixa, esquerda.height());
-  faixa.fill(Qt::transparent);
-  QPainter pintor(&faixa);
-  pintor.drawImage(0, 0, esquerda);
-  pintor.drawImage(QRect(esquerda.width(), 0, kLarguraFaixa - esquerda.width() - direita.width(),
-                         esquerda.height()),
-                   imagens.molduraCentro());
-  pintor.drawImage(kLarguraFaixa - direita.width(), 0, direita);
-  return faixa;
-}
-
-}  // namespace
 
 Cadastro::Cadastro(TfrmPrincipal& principal, Conjunto& conjunto, EstadoPesquisa& pesquisa,
                    ConfiguracaoCadastro configuracao, QWidget* pai)
@@ -46,30 +25,12 @@ Cadastro::Cadastro(TfrmPrincipal& principal, Conjunto& conjunto, EstadoPesquisa&
       principal_(principal),
       conjunto_(conjunto),
       pesquisa_(pesquisa),
-      configuracao_(std::move(configuracao)),
-      modelo_(new ModeloConjunto(conjunto, this)) {
+      configuracao_(std::move(configuracao)) {
   setObjectName(configuracao_.nomeObjeto);
   setWindowTitle(configuracao_.titulo);
   PintarJanela(this);
 
-  DBGrid = new QTableView(this);
-  DBGrid->setObjectName("DBGrid");
-  DBGrid->setModel(modelo_);
-  DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-  DBGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  // Fixed row heights keep a grid of thousands of rows from measuring each one.
-  DBGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  DBGrid->verticalHeader()->setDefaultSectionSize(DBGrid->fontMetrics().height() + 6);
-  DBGrid->verticalHeader()->setFixedWidth(12);
-  const int letra = DBGrid->fontMetrics().averageCharWidth();
-  for (int c = 0; c < conjunto_.quantidadeCampos(); ++c) {
-    const DefinicaoCampo& campo = conjunto_.campos()[c];
-    const int titulo = DBGrid->fontMetrics().horizontalAdvance(campo.rotuloExibido());
-    const int largura = campo.largura > 0 ? campo.largura * letra : 8 * letra;
-    DBGrid->setColumnWidth(c, std::max(largura, titulo) + 12);
-  }
+  DBGrid = new GradeDeConjunto(conjunto_, "DBGrid", this);
   DBGrid->installEventFilter(this);
   DBGrid->setMinimumSize(640, 360);
 
@@ -92,7 +53,7 @@ Cadastro::Cadastro(TfrmPrincipal& principal, Conjunto& conjunto, EstadoPesquisa&
 
   auto* imFundo = new QLabel(this);
   imFundo->setObjectName("imFundo");
-  imFundo->setPixmap(Faixa(principal_.imagens()));
+  imFundo->setPixmap(FaixaDeMoldura(principal_.imagens()));
   auto* botoes = new QVBoxLayout;
   botoes->addWidget(imFundo);
   for (QPushButton* b :
@@ -109,18 +70,9 @@ Cadastro::Cadastro(TfrmPrincipal& principal, Conjunto& conjunto, EstadoPesquisa&
   connect(btLocalizar, &QPushButton::clicked, this, &Cadastro::btLocalizarClick);
   connect(btLocalizarProximo, &QPushButton::clicked, this, &Cadastro::btLocalizarProximoClick);
   connect(btFechar, &QPushButton::clicked, this, &QDialog::accept);
-  connect(&conjunto_, &Conjunto::linhaAtualMudou, this, &Cadastro::SincronizarGrade);
-  connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this](const QModelIndex& atual) {
-            if (!sincronizando_ && atual.isValid() && atual.row() != conjunto_.recNo())
-              EscolherLinha(atual.row());
-          });
-  connect(DBGrid, &QTableView::clicked, this, [this](const QModelIndex& indice) {
-    // A click chooses the row again even when it is current, leaving end-of-data.
-    EscolherLinha(indice.row());
-    HabilitarBotoes();
-  });
-  SincronizarGrade();
+  // A click also ends a search's end-of-data, which changes the buttons.
+  connect(DBGrid, &QTableView::clicked, this, &Cadastro::HabilitarBotoes);
+  DBGrid->sincronizar();
 }
 
 Cadastro::~Cadastro() = default;
@@ -129,24 +81,6 @@ void Cadastro::showEvent(QShowEvent* evento) {
   QDialog::showEvent(evento);
   HabilitarBotoes();
   DBGrid->setFocus(Qt::OtherFocusReason);
-}
-
-void Cadastro::EscolherLinha(int linha) {
-  if (!conjunto_.moveTo(linha)) SincronizarGrade();
-}
-
-void Cadastro::SincronizarGrade() {
-  sincronizando_ = true;
-  const int linha = conjunto_.recNo();
-  if (linha >= 0 && linha < modelo_->rowCount()) {
-    const QModelIndex indice = modelo_->index(linha, 0);
-    DBGrid->selectionModel()->setCurrentIndex(
-        indice, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    DBGrid->scrollTo(indice);
-  } else {
-    DBGrid->selectionModel()->clearSelection();
-  }
-  sincronizando_ = false;
 }
 
 bool Cadastro::ChaveProtegida() const {
@@ -168,7 +102,7 @@ void Cadastro::Reabrir() {
     Mensagem(this,
              QStringLiteral("Não foi possível reabrir o cadastro:\n") + conjunto_.ultimoErro(),
              QMessageBox::Critical);
-  SincronizarGrade();
+  DBGrid->sincronizar();
 }
 
 void Cadastro::Concluir(bool confirmado) {
@@ -225,7 +159,7 @@ void Cadastro::btExcluirClick() {
                QMessageBox::Critical);
       Reabrir();
     }
-    SincronizarGrade();
+    DBGrid->sincronizar();
   }
   HabilitarBotoes();
 }
@@ -243,7 +177,7 @@ void Cadastro::btLocalizarProximoClick() {
   DBGrid->setUpdatesEnabled(false);
   LocalizarProximo(conjunto_, pesquisa_);
   DBGrid->setUpdatesEnabled(true);
-  SincronizarGrade();
+  DBGrid->sincronizar();
 }
 
 bool Cadastro::eventFilter(QObject* objeto, QEvent* evento) {

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QDialog>
+
 #include <QString>
+#include "records/GradeDeConjunto.h"
 
 class Conjunto;
-class ModeloConjunto;
+
 class QPushButton;
-class QTableView;
 class TfrmPrincipal;
 struct EstadoPesquisa;
 
@@ -33,7 +34,7 @@ class Cadastro : public QDialog {
            ConfiguracaoCadastro configuracao, QWidget* pai);
   ~Cadastro() override;
 
-  QTableView* DBGrid;
+  GradeDeConjunto* DBGrid;
   QPushButton* btInserir;
   QPushButton* btAlterar;
   QPushButton* btExcluir;
@@ -62,13 +63,9 @@ class Cadastro : public QDialog {
   void Reabrir();
   bool TemAmostragens() const;
   bool ChaveProtegida() const;
-  void SincronizarGrade();
-  void EscolherLinha(int linha);
 
   TfrmPrincipal& principal_;
   Conjunto& conjunto_;
   EstadoPesquisa& pesquisa_;
   ConfiguracaoCadastro configuracao_;
-  ModeloConjunto* modelo_;
-  bool sincronizando_ = false;
 };

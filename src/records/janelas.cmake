@@ -2,6 +2,8 @@
 target_sources(brivana_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CamposDeDialogo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CamposDeDialogo.h
+  ${CMAKE_CURRENT_LIST_DIR}/GradeDeConjunto.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GradeDeConjunto.h
   ${CMAKE_CURRENT_LIST_DIR}/Cadastro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Cadastro.h
   ${CMAKE_CURRENT_LIST_DIR}/untCadAvaliados.cpp

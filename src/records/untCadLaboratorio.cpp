@@ -25,7 +25,7 @@
 #include "calibration/CoresCalibracao.h"
 #include "records/CamposDeDialogo.h"
 #include "records/Conjunto.h"
-#include "records/ModeloConjunto.h"
+#include "records/GradeDeConjunto.h"
 #include "records/untDM.h"
 #include "records/untNovoAvaliador.h"
 
@@ -33,7 +33,6 @@ namespace {
 
 const QString kLogotipo = QStringLiteral("RelLogotipo.jpg");
 const QString kLogotipoPadrao = QStringLiteral("RelLogotipoMarvoda.jpg");
-constexpr int kLarguraFaixa = 150;
 constexpr int kAlturaRodape = 45;
 constexpr int kLarguraBotao = 75;
 constexpr int kAlturaBotao = 25;
@@ -50,20 +49,6 @@ QString FormatarMargem(double valor) {
   return Local().toString(valor, 'f', 2);
 }
 
-QPixmap Faixa(const TfrmImagens& imagens) {
-  const QImage& esquerda = imagens.molduraEsquerda();
-  const QImage& direita = imagens.molduraDireita();
-  QPixmap faixa(kLarguraFaixa, esquerda.height());
-  faixa.fill(Qt::transparent);
-  QPainter pintor(&faixa);
-  pintor.drawImage(0, 0, esquerda);
-  pintor.drawImage(QRect(esquerda.width(), 0, kLarguraFaixa - esquerda.width() - direita.width(),
-                         esquerda.height()),
-                   imagens.molduraCentro());
-  pintor.drawImage(kLarguraFaixa - direita.width(), 0, direita);
-  return faixa;
-}
-
 bool EmEdicao(const Conjunto& conjunto) {
   return conjunto.state() == Conjunto::Estado::Insercao ||
          conjunto.state() == Conjunto::Estado::Edicao;
@@ -72,9 +57,7 @@ bool EmEdicao(const Conjunto& conjunto) {
 }  // namespace
 
 TfrmCadLaboratorio::TfrmCadLaboratorio(TfrmPrincipal& principal, QWidget* pai)
-    : QDialog(pai),
-      principal_(principal),
-      modelo_(new ModeloConjunto(principal.dm().qAvaliadores(), this)) {
+    : QDialog(pai), principal_(principal) {
   setObjectName("frmCadLaboratorio");
   setWindowTitle(QStringLiteral("Cadastro do Laboratório"));
   PintarJanela(this);
@@ -83,7 +66,7 @@ TfrmCadLaboratorio::TfrmCadLaboratorio(TfrmPrincipal& principal, QWidget* pai)
   conteudo->setContentsMargins(9, 9, 9, 0);
   auto* imFundo = new QLabel(this);
   imFundo->setObjectName("imFundo");
-  imFundo->setPixmap(Faixa(principal_.imagens()));
+  imFundo->setPixmap(FaixaDeMoldura(principal_.imagens()));
   conteudo->addWidget(imFundo);
   conteudo->addWidget(CriarLaboratorio());
   conteudo->addWidget(CriarAvaliadores(), 1);
@@ -102,7 +85,7 @@ TfrmCadLaboratorio::TfrmCadLaboratorio(TfrmPrincipal& principal, QWidget* pai)
   CarregarLaboratorio();
   // Loading the boxes counts as changes; the window opens in close mode all the same.
   DefinirModo(false);
-  SincronizarGrade();
+  dbAvaliadores->sincronizar();
 }
 
 TfrmCadLaboratorio::~TfrmCadLaboratorio() {
@@ -124,23 +107,7 @@ QWidget* TfrmCadLaboratorio::CriarLaboratorio() {
 
 QWidget* TfrmCadLaboratorio::CriarAvaliadores() {
   auto* grupo = new QGroupBox(QStringLiteral("Avaliadores"), this);
-  dbAvaliadores = new QTableView(grupo);
-  dbAvaliadores->setObjectName("dbAvaliadores");
-  dbAvaliadores->setModel(modelo_);
-  dbAvaliadores->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  dbAvaliadores->setSelectionBehavior(QAbstractItemView::SelectRows);
-  dbAvaliadores->setSelectionMode(QAbstractItemView::SingleSelection);
-  dbAvaliadores->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  dbAvaliadores->verticalHeader()->setDefaultSectionSize(dbAvaliadores->fontMetrics().height() + 6);
-  dbAvaliadores->verticalHeader()->setFixedWidth(12);
-  const Conjunto& avaliadores = principal_.dm().qAvaliadores();
-  const int letra = dbAvaliadores->fontMetrics().averageCharWidth();
-  for (int c = 0; c < avaliadores.quantidadeCampos(); ++c) {
-    const DefinicaoCampo& campo = avaliadores.campos()[c];
-    const int titulo = dbAvaliadores->fontMetrics().horizontalAdvance(campo.rotuloExibido());
-    const int largura = campo.largura > 0 ? campo.largura * letra : 8 * letra;
-    dbAvaliadores->setColumnWidth(c, std::max(largura, titulo) + 12);
-  }
+  dbAvaliadores = new GradeDeConjunto(principal_.dm().qAvaliadores(), "dbAvaliadores", grupo);
   dbAvaliadores->installEventFilter(this);
   dbAvaliadores->setMinimumHeight(200);
 
@@ -178,19 +145,6 @@ QWidget* TfrmCadLaboratorio::CriarAvaliadores() {
   connect(btAlterar, &QPushButton::clicked, this, &TfrmCadLaboratorio::btAlterarClick);
   connect(btExcluir, &QPushButton::clicked, this, &TfrmCadLaboratorio::btExcluirClick);
   connect(cpAvaliadorPadrao, &QComboBox::activated, this, [this] { DefinirModo(true); });
-  connect(&principal_.dm().qAvaliadores(), &Conjunto::linhaAtualMudou, this,
-          &TfrmCadLaboratorio::SincronizarGrade);
-  connect(dbAvaliadores->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this](const QModelIndex& atual) {
-            Conjunto& avaliadores = principal_.dm().qAvaliadores();
-            if (!sincronizando_ && atual.isValid() && atual.row() != avaliadores.recNo() &&
-                !avaliadores.moveTo(atual.row()))
-              SincronizarGrade();
-          });
-  // A click chooses the row again even when it is current, leaving end-of-data.
-  connect(dbAvaliadores, &QTableView::clicked, this, [this](const QModelIndex& indice) {
-    if (!principal_.dm().qAvaliadores().moveTo(indice.row())) SincronizarGrade();
-  });
   return grupo;
 }
 
@@ -356,20 +310,6 @@ void TfrmCadLaboratorio::HabilitarAvaliadores() {
   btExcluir->setEnabled(alteravel);
 }
 
-void TfrmCadLaboratorio::SincronizarGrade() {
-  sincronizando_ = true;
-  const int linha = principal_.dm().qAvaliadores().recNo();
-  if (linha >= 0 && linha < modelo_->rowCount()) {
-    const QModelIndex indice = modelo_->index(linha, 0);
-    dbAvaliadores->selectionModel()->setCurrentIndex(
-        indice, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    dbAvaliadores->scrollTo(indice);
-  } else {
-    dbAvaliadores->selectionModel()->clearSelection();
-  }
-  sincronizando_ = false;
-}
-
 void TfrmCadLaboratorio::ReabrirAvaliadores() {
   Conjunto& avaliadores = principal_.dm().qAvaliadores();
   avaliadores.close();
@@ -377,7 +317,7 @@ void TfrmCadLaboratorio::ReabrirAvaliadores() {
     Mensagem(this,
              QStringLiteral("Não foi possível reabrir o cadastro:\n") + avaliadores.ultimoErro(),
              QMessageBox::Critical);
-  SincronizarGrade();
+  dbAvaliadores->sincronizar();
 }
 
 void TfrmCadLaboratorio::ConcluirAvaliador(bool confirmado) {
@@ -449,7 +389,7 @@ void TfrmCadLaboratorio::btExcluirClick() {
                QMessageBox::Critical);
       ReabrirAvaliadores();
     }
-    SincronizarGrade();
+    dbAvaliadores->sincronizar();
   }
   HabilitarAvaliadores();
   PreencherAvaliadorPadrao();

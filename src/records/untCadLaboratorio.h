@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QDialog>
+
 #include <QImage>
 #include <QVariant>
+#include "records/GradeDeConjunto.h"
 
-class ModeloConjunto;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableView;
 class TfrmNovoAvaliador;
 class TfrmPrincipal;
 
@@ -35,7 +35,7 @@ class TfrmCadLaboratorio : public QDialog {
   bool Concluir(int resultado);
 
   QLineEdit* cpNome = nullptr;
-  QTableView* dbAvaliadores = nullptr;
+  GradeDeConjunto* dbAvaliadores = nullptr;
   QPushButton* btInserir = nullptr;
   QPushButton* btAlterar = nullptr;
   QPushButton* btExcluir = nullptr;
@@ -74,12 +74,9 @@ class TfrmCadLaboratorio : public QDialog {
   void ReabrirAvaliadores();
   bool TemAmostragens(qint64 avaliador) const;
   QVariant AvaliadorPadraoDoLaboratorio() const;
-  void SincronizarGrade();
   bool FiltrarMargem(QEvent* evento);
 
   TfrmPrincipal& principal_;
-  ModeloConjunto* modelo_;
   QImage logotipo_;
   bool modoSalvar_ = false;
-  bool sincronizando_ = false;
 };
