@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QDialog>
-
 #include <QString>
+
 #include "records/GradeDeConjunto.h"
 
 class Conjunto;
-
 class QPushButton;
 class TfrmPrincipal;
 struct EstadoPesquisa;

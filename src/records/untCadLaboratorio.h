@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDialog>
-
 #include <QImage>
 #include <QVariant>
+
 #include "records/GradeDeConjunto.h"
 
 class QComboBox;
