@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QIcon>
 #include <QPainter>
+#include <QPushButton>
 #include <algorithm>
 
 #include "app/untImagens.h"
@@ -80,4 +81,13 @@ void AplicarGlifo(QAbstractButton* botao, const QPixmap& tira) {
   icone.addPixmap(tira.copy(largura, 0, largura, tira.height()), QIcon::Disabled);
   botao->setIcon(icone);
   botao->setIconSize(QSize(largura, tira.height()));
+}
+
+QPushButton* NovoBotaoComGlifo(QWidget* pai, const char* nome, const QString& texto,
+                               const QPixmap& tira) {
+  auto* botao = new QPushButton(texto, pai);
+  botao->setObjectName(nome);
+  AplicarGlifo(botao, tira);
+  botao->setAutoDefault(false);
+  return botao;
 }

@@ -24,7 +24,14 @@ struct ListasDeImagens {
 [[nodiscard]] ListasDeImagens MontarImagens(const TfrmImagens& imagens, const QColor& faceDeBotao);
 
 class QAbstractButton;
+class QPushButton;
+class QWidget;
 
 // Puts a two-glyph strip of the button lists on a button: the left glyph for the enabled button,
 // the right, greyed one for the disabled button.
 void AplicarGlifo(QAbstractButton* botao, const QPixmap& tira);
+
+// A push button of the record windows: caption, glyph strip, and no default-button behaviour
+// (ENTER belongs to the grid and the dialogs' focus chain).
+QPushButton* NovoBotaoComGlifo(QWidget* pai, const char* nome, const QString& texto,
+                               const QPixmap& tira);

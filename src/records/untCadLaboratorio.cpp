@@ -113,11 +113,7 @@ QWidget* TfrmCadLaboratorio::CriarAvaliadores() {
 
   const QList<QPixmap>& figuras = principal_.listas().ImgListBtn16x32;
   const auto botao = [&](const char* nome, const char* texto, int figura) {
-    auto* b = new QPushButton(QString::fromUtf8(texto), grupo);
-    b->setObjectName(nome);
-    AplicarGlifo(b, figuras.value(figura));
-    b->setAutoDefault(false);
-    return b;
+    return NovoBotaoComGlifo(grupo, nome, QString::fromUtf8(texto), figuras.value(figura));
   };
   btInserir = botao("btInserir", "&Inserir", 0);
   btAlterar = botao("btAlterar", "&Alterar", 1);
