@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -31,7 +30,12 @@ Cadastro::Cadastro(TfrmPrincipal& principal, Conjunto& conjunto, EstadoPesquisa&
   PintarJanela(this);
 
   DBGrid = new GradeDeConjunto(conjunto_, "DBGrid", this);
-  DBGrid->installEventFilter(this);
+  connect(DBGrid, &GradeDeConjunto::alterarPedido, this, &Cadastro::btAlterarClick);
+  connect(DBGrid, &GradeDeConjunto::inserirPedido, this, &Cadastro::btInserirClick);
+  connect(DBGrid, &GradeDeConjunto::excluirPedido, this, &Cadastro::btExcluirClick);
+  connect(DBGrid, &GradeDeConjunto::localizarPedido, this, &Cadastro::btLocalizarClick);
+  connect(DBGrid, &GradeDeConjunto::localizarProximoPedido, this,
+          &Cadastro::btLocalizarProximoClick);
   DBGrid->setMinimumSize(640, 360);
 
   const QList<QPixmap>& figuras = principal_.listas().ImgListBtn16x32;
@@ -174,32 +178,4 @@ void Cadastro::btLocalizarProximoClick() {
   LocalizarProximo(conjunto_, pesquisa_);
   DBGrid->setUpdatesEnabled(true);
   DBGrid->sincronizar();
-}
-
-bool Cadastro::eventFilter(QObject* objeto, QEvent* evento) {
-  if (objeto != DBGrid) return QDialog::eventFilter(objeto, evento);
-  const bool pressionada = evento->type() == QEvent::KeyPress;
-  if (!pressionada && evento->type() != QEvent::KeyRelease) return false;
-  const auto* tecla = static_cast<QKeyEvent*>(evento);
-  switch (tecla->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (pressionada) btAlterarClick();
-      return true;
-    case Qt::Key_Insert:
-      if (pressionada) btInserirClick();
-      return true;
-    case Qt::Key_Delete:
-      if (pressionada) btExcluirClick();
-      return true;
-    case Qt::Key_F3:
-      if (!pressionada) return false;
-      if (tecla->modifiers() & Qt::ControlModifier)
-        btLocalizarProximoClick();
-      else
-        btLocalizarClick();
-      return true;
-    default:
-      return false;
-  }
 }

@@ -55,7 +55,6 @@ class Cadastro : public QDialog {
 
   Conjunto& conjunto() const { return conjunto_; }
   void showEvent(QShowEvent* evento) override;
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   void Concluir(bool confirmado);

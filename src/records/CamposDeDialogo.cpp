@@ -1,8 +1,12 @@
 #include "records/CamposDeDialogo.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QValidator>
 #include <QWidget>
 
@@ -90,6 +94,23 @@ double LerNumero(const QString& texto) {
   bool ok = false;
   const double numero = Local().toDouble(texto, &ok);
   return ok ? numero : -1;
+}
+
+BotoesDeDialogo MontarDialogo(QDialog* dialogo, QLayout* campos, int larguraMinima) {
+  BotoesDeDialogo b{new QPushButton(QStringLiteral("&Inserir"), dialogo),
+                    new QPushButton(QStringLiteral("C&ancelar"), dialogo)};
+  b.confirmar->setObjectName("btInserir");
+  b.cancelar->setObjectName("btCancelar");
+  auto* botoes = new QHBoxLayout;
+  botoes->addStretch();
+  botoes->addWidget(b.confirmar);
+  botoes->addWidget(b.cancelar);
+  auto* coluna = new QVBoxLayout(dialogo);
+  coluna->addLayout(campos);
+  coluna->addLayout(botoes);
+  dialogo->setMinimumWidth(larguraMinima);
+  QObject::connect(b.cancelar, &QPushButton::clicked, dialogo, &QDialog::reject);
+  return b;
 }
 
 }  // namespace CamposDeDialogo

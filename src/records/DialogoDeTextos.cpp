@@ -1,10 +1,8 @@
 #include "records/DialogoDeTextos.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/ServicoDialogos.h"
 #include "calibration/CoresCalibracao.h"
@@ -32,21 +30,10 @@ DialogoDeTextos::DialogoDeTextos(Conjunto& conjunto, const char* nome, const QSt
   vinculos_.first().caixa->setReadOnly(true);
   vinculos_.first().caixa->setFocusPolicy(Qt::NoFocus);
 
-  btInserir = new QPushButton(QStringLiteral("&Inserir"), this);
-  btInserir->setObjectName("btInserir");
-  btCancelar = new QPushButton(QStringLiteral("C&ancelar"), this);
-  btCancelar->setObjectName("btCancelar");
-  auto* botoes = new QHBoxLayout;
-  botoes->addStretch();
-  botoes->addWidget(btInserir);
-  botoes->addWidget(btCancelar);
-  auto* coluna = new QVBoxLayout(this);
-  coluna->addLayout(campos);
-  coluna->addLayout(botoes);
-  setMinimumWidth(400);
-
+  const CamposDeDialogo::BotoesDeDialogo botoes = CamposDeDialogo::MontarDialogo(this, campos, 400);
+  btInserir = botoes.confirmar;
+  btCancelar = botoes.cancelar;
   connect(btInserir, &QPushButton::clicked, this, &DialogoDeTextos::btInserirClick);
-  connect(btCancelar, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QLineEdit* DialogoDeTextos::caixa(const char* campo) const {

@@ -1,6 +1,7 @@
 #include "records/GradeDeConjunto.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -36,6 +37,33 @@ GradeDeConjunto::GradeDeConjunto(Conjunto& conjunto, const char* nome, QWidget* 
   connect(this, &QTableView::clicked, this,
           [this](const QModelIndex& indice) { escolher(indice.row()); });
   sincronizar();
+}
+
+bool GradeDeConjunto::event(QEvent* evento) {
+  const bool pressionada = evento->type() == QEvent::KeyPress;
+  if (!pressionada && evento->type() != QEvent::KeyRelease) return QTableView::event(evento);
+  const auto* tecla = static_cast<QKeyEvent*>(evento);
+  switch (tecla->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (pressionada) emit alterarPedido();
+      return true;
+    case Qt::Key_Insert:
+      if (pressionada) emit inserirPedido();
+      return true;
+    case Qt::Key_Delete:
+      if (pressionada) emit excluirPedido();
+      return true;
+    case Qt::Key_F3:
+      if (!pressionada) return QTableView::event(evento);
+      if (tecla->modifiers() & Qt::ControlModifier)
+        emit localizarProximoPedido();
+      else
+        emit localizarPedido();
+      return true;
+    default:
+      return QTableView::event(evento);
+  }
 }
 
 void GradeDeConjunto::escolher(int linha) {

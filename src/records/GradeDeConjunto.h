@@ -20,6 +20,18 @@ class GradeDeConjunto : public QTableView {
   // Selects the dataset's current row (none at end-of-data or with no rows).
   void sincronizar();
 
+ signals:
+  // The register keys: ENTER alters, INSERT inserts, DELETE deletes, F3 searches and Ctrl+F3
+  // searches on. The grid keeps these keys to itself.
+  void alterarPedido();
+  void inserirPedido();
+  void excluirPedido();
+  void localizarPedido();
+  void localizarProximoPedido();
+
+ protected:
+  bool event(QEvent* evento) override;
+
  private:
   void escolher(int linha);
 

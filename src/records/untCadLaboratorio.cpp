@@ -108,7 +108,12 @@ QWidget* TfrmCadLaboratorio::CriarLaboratorio() {
 QWidget* TfrmCadLaboratorio::CriarAvaliadores() {
   auto* grupo = new QGroupBox(QStringLiteral("Avaliadores"), this);
   dbAvaliadores = new GradeDeConjunto(principal_.dm().qAvaliadores(), "dbAvaliadores", grupo);
-  dbAvaliadores->installEventFilter(this);
+  connect(dbAvaliadores, &GradeDeConjunto::alterarPedido, this,
+          &TfrmCadLaboratorio::btAlterarClick);
+  connect(dbAvaliadores, &GradeDeConjunto::inserirPedido, this,
+          &TfrmCadLaboratorio::btInserirClick);
+  connect(dbAvaliadores, &GradeDeConjunto::excluirPedido, this,
+          &TfrmCadLaboratorio::btExcluirClick);
   dbAvaliadores->setMinimumHeight(200);
 
   const QList<QPixmap>& figuras = principal_.listas().ImgListBtn16x32;
@@ -419,21 +424,5 @@ bool TfrmCadLaboratorio::FiltrarMargem(QEvent* evento) {
 
 bool TfrmCadLaboratorio::eventFilter(QObject* objeto, QEvent* evento) {
   if (objeto == cpMargemInf) return FiltrarMargem(evento);
-  if (objeto != dbAvaliadores) return QDialog::eventFilter(objeto, evento);
-  const bool pressionada = evento->type() == QEvent::KeyPress;
-  if (!pressionada && evento->type() != QEvent::KeyRelease) return false;
-  switch (static_cast<QKeyEvent*>(evento)->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (pressionada) btAlterarClick();
-      return true;
-    case Qt::Key_Insert:
-      if (pressionada) btInserirClick();
-      return true;
-    case Qt::Key_Delete:
-      if (pressionada) btExcluirClick();
-      return true;
-    default:
-      return false;
-  }
+  return QDialog::eventFilter(objeto, evento);
 }

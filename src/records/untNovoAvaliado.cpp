@@ -3,11 +3,9 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/ServicoDialogos.h"
 #include "calibration/CoresCalibracao.h"
@@ -81,11 +79,6 @@ TfrmNovoAvaliado::TfrmNovoAvaliado(Conjunto& avaliados, QWidget* pai)
   cpObservacao = caixa("cpObservacao");
   cpObservacao->setMaxLength(255);
 
-  btInserir = new QPushButton(QStringLiteral("&Inserir"), this);
-  btInserir->setObjectName("btInserir");
-  btCancelar = new QPushButton(QStringLiteral("C&ancelar"), this);
-  btCancelar->setObjectName("btCancelar");
-
   auto* campos = new QFormLayout;
   campos->addRow(QStringLiteral("Avaliado"), cpAvaliado);
   campos->addRow(QStringLiteral("Nome"), cpNome);
@@ -96,14 +89,9 @@ TfrmNovoAvaliado::TfrmNovoAvaliado(Conjunto& avaliados, QWidget* pai)
   campos->addRow(QStringLiteral("Modalidade"), cpModalidade);
   campos->addRow(QStringLiteral("Posição"), cpPosicao);
   campos->addRow(QStringLiteral("Observação"), cpObservacao);
-  auto* botoes = new QHBoxLayout;
-  botoes->addStretch();
-  botoes->addWidget(btInserir);
-  botoes->addWidget(btCancelar);
-  auto* coluna = new QVBoxLayout(this);
-  coluna->addLayout(campos);
-  coluna->addLayout(botoes);
-  setMinimumWidth(420);
+  const CamposDeDialogo::BotoesDeDialogo botoes = CamposDeDialogo::MontarDialogo(this, campos, 420);
+  btInserir = botoes.confirmar;
+  btCancelar = botoes.cancelar;
 
   QWidget::setTabOrder(cpNome, cpApelido);
   QWidget::setTabOrder(cpApelido, cpNascimento);
@@ -116,7 +104,6 @@ TfrmNovoAvaliado::TfrmNovoAvaliado(Conjunto& avaliados, QWidget* pai)
   QWidget::setTabOrder(btInserir, btCancelar);
 
   connect(btInserir, &QPushButton::clicked, this, &TfrmNovoAvaliado::btInserirClick);
-  connect(btCancelar, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TfrmNovoAvaliado::showEvent(QShowEvent* evento) {
