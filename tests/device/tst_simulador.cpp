@@ -22,19 +22,6 @@ QString Recebidos(Simulador& sim, int k) {
   return partes.join(' ');
 }
 
-// Waits until the simulator has reported a line containing texto.
-bool Esperar(Simulador& sim, const QString& texto) {
-  QElapsedTimer relogio;
-  relogio.start();
-  while (relogio.elapsed() < 5000) {
-    if (sim.saida().contains(texto)) {
-      return true;
-    }
-    QTest::qWait(20);
-  }
-  return false;
-}
-
 }  // namespace
 
 class TstSimulador : public QObject {
@@ -75,7 +62,7 @@ class TstSimulador : public QObject {
       FecharPorta(temporario);
     }
     QCOMPARE(encontrados, QList<int>({dispositivo1, dispositivo2}));
-    QVERIFY(Esperar(sim, "rx 2: "));
+    QVERIFY(sim.esperar("rx 2: "));
     for (int k : {1, 2}) {
       QCOMPARE(Recebidos(sim, k), "0A C0 D0 01 00 6F 0F 0A C0 D0 06 00 6A 0F 54 50 A1 01 00 03 F5");
     }
@@ -116,8 +103,8 @@ class TstSimulador : public QObject {
       QVERIFY(LimparPorta(link));
       static_cast<void>(ReceberQuadro(link, quadro, kFuncaoIdentificar, 1000));
     }
-    QVERIFY(Esperar(sim, "coleta 1 fim"));
-    QVERIFY(Esperar(sim, "coleta 2 fim"));
+    QVERIFY(sim.esperar("coleta 1 fim"));
+    QVERIFY(sim.esperar("coleta 2 fim"));
     const QString configurar = "0A C0 D0 02 06 01 00 00 02 58 03 0A 0F 0A C0 D0 03 00 6D 0F";
     QCOMPARE(Recebidos(sim, 1), configurar);
     QCOMPARE(Recebidos(sim, 2), configurar);

@@ -43,10 +43,14 @@ bool Simulador::comando(const QString& linha) {
   const QString confirmacao = QStringLiteral("ok ") + linha + '\n';
   const qsizetype antes = saida().size();
   processo_.write((linha + '\n').toUtf8());
+  return esperar(confirmacao, antes);
+}
+
+bool Simulador::esperar(const QString& texto, qsizetype desde) {
   QElapsedTimer relogio;
   relogio.start();
   while (relogio.elapsed() < 5000) {
-    if (saida().indexOf(confirmacao, antes) >= 0) return true;
+    if (saida().indexOf(texto, desde) >= 0) return true;
     processo_.waitForReadyRead(50);
   }
   return false;

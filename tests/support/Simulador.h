@@ -21,6 +21,8 @@ class Simulador {
   QString porta(int k) const { return portas_.value(k - 1); }
   // Sends a command line ("carga 1 50") and waits until the simulator has applied it.
   [[nodiscard]] bool comando(const QString& linha);
+  // Waits (up to 5 s) until its output from position `desde` on holds `texto`.
+  [[nodiscard]] bool esperar(const QString& texto, qsizetype desde = 0);
   // Everything it printed so far (ground truth, "rx" lines with --eco).
   QString saida();
 
